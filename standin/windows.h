@@ -1,0 +1,69 @@
+// Stand-in for the few Windows types, constants and ANSI calls that the plug-in uses, for builds off Windows.
+#pragma once
+
+#include <stddef.h>
+#include <stdint.h>
+
+// Windows' sizes: 32-bit BOOL, UINT and DWORD; WPARAM, LPARAM and LRESULT as wide as a pointer.
+typedef int BOOL;
+typedef unsigned char BYTE;
+typedef unsigned short WORD;
+typedef unsigned int UINT;
+typedef uint32_t DWORD;
+typedef DWORD COLORREF;
+typedef BOOL* LPBOOL;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef UINT_PTR WPARAM;
+typedef LONG_PTR LPARAM;
+typedef LONG_PTR LRESULT;
+typedef char CHAR;
+typedef char* LPSTR;
+typedef const char* LPCSTR;
+
+// Distinct handle types, as Windows declares them with STRICT.
+typedef struct HWND__* HWND;
+typedef struct HINSTANCE__* HINSTANCE;
+
+#define WINAPI
+#define CALLBACK
+#define TRUE 1
+#define FALSE 0
+
+#define WM_USER 0x0400
+
+#define RGB(r, g, b) \
+    (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | \
+                           (static_cast<DWORD>(static_cast<BYTE>(b)) << 16)))
+#define GetRValue(rgb) (static_cast<BYTE>(rgb))
+#define GetGValue(rgb) (static_cast<BYTE>(static_cast<WORD>(rgb) >> 8))
+#define GetBValue(rgb) (static_cast<BYTE>((rgb) >> 16))
+
+typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
+typedef UINT_PTR(CALLBACK* LPCCHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
+
+// The colour dialog's record, fields in Windows' order. hInstance is an HWND there too.
+typedef struct tagCHOOSECOLORA {
+    DWORD lStructSize;
+    HWND hwndOwner;
+    HWND hInstance;
+    COLORREF rgbResult;
+    COLORREF* lpCustColors;
+    DWORD Flags;
+    LPARAM lCustData;
+    LPCCHOOKPROC lpfnHook;
+    LPCSTR lpTemplateName;
+} CHOOSECOLORA, *LPCHOOSECOLORA;
+
+#define CC_RGBINIT 0x00000001
+#define CC_FULLOPEN 0x00000002
+#define CC_PREVENTFULLOPEN 0x00000004
+#define CC_SHOWHELP 0x00000008
+#define CC_ENABLEHOOK 0x00000010
+#define CC_ENABLETEMPLATE 0x00000020
+#define CC_ENABLETEMPLATEHANDLE 0x00000040
+#define CC_SOLIDCOLOR 0x00000080
+#define CC_ANYCOLOR 0x00000100
+
+LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record);
