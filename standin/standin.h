@@ -13,3 +13,34 @@ void* StandinWindowData(HWND hwnd);
 // in rgbResult, zero to cancel. With none set, ChooseColorA fails and returns zero.
 typedef BOOL (*StandinColorDialog)(LPCHOOSECOLORA record);
 void StandinSetColorDialog(StandinColorDialog dialog);
+
+// A module stands for its string table, which LoadStringA reads.
+struct StandinString {
+    UINT id;
+    LPCSTR text; // UTF-8, the stand-in's ANSI code page
+};
+
+// The plug-in's own module, whose string table is resources/strings.h. A native loader passes it to
+// DllMain(module, DLL_PROCESS_ATTACH, nullptr), as Windows passes the library's handle.
+HINSTANCE StandinPluginModule();
+
+// A module whose string table is the count entries at strings (kept, not copied). Returns null when the
+// stand-in's modules are used up.
+HINSTANCE StandinCreateModule(const StandinString* strings, int count);
+void StandinDestroyModule(HINSTANCE module);
+
+// What MessageBoxA was last asked to show, and how often it was called since the last reset.
+struct StandinMessageBox {
+    int count;
+    HWND owner;
+    char text[256];    // cut to 255 bytes
+    char caption[256]; // cut to 255 bytes
+    UINT style;
+};
+
+// The answer that every MessageBoxA gives from now on: IDYES, IDNO..., or 0 to make it fail as when
+// Windows cannot show the box. After a reset, or with none set, it is 0.
+void StandinSetMessageBoxAnswer(int answer);
+const StandinMessageBox* StandinLastMessageBox();
+// Forgets the calls and sets the answer back to 0.
+void StandinResetMessageBox();

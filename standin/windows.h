@@ -20,6 +20,7 @@ typedef LONG_PTR LRESULT;
 typedef char CHAR;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
+typedef void* LPVOID;
 
 // Distinct handle types, as Windows declares them with STRICT.
 typedef struct HWND__* HWND;
@@ -31,6 +32,21 @@ typedef struct HINSTANCE__* HINSTANCE;
 #define FALSE 0
 
 #define WM_USER 0x0400
+
+// Reasons for which the system calls a library's entry function.
+#define DLL_PROCESS_DETACH 0
+#define DLL_PROCESS_ATTACH 1
+#define DLL_THREAD_ATTACH 2
+#define DLL_THREAD_DETACH 3
+
+// Message-box styles and answers.
+#define MB_OK 0x00000000
+#define MB_YESNO 0x00000004
+#define MB_ICONQUESTION 0x00000020
+#define IDOK 1
+#define IDCANCEL 2
+#define IDYES 6
+#define IDNO 7
 
 #define RGB(r, g, b) \
     (static_cast<COLORREF>(static_cast<BYTE>(r) | (static_cast<WORD>(static_cast<BYTE>(g)) << 8) | \
@@ -67,3 +83,15 @@ typedef struct tagCHOOSECOLORA {
 
 LRESULT WINAPI SendMessageA(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record);
+
+// The stand-in's ANSI code page is UTF-8: text is handed over as stored, one byte per character count.
+// LoadStringA copies at most bufferMax - 1 bytes and a NUL and returns the bytes copied; for a module or
+// string it does not know it returns 0, and the buffer then holds nothing useful: the stand-in fills it
+// with non-NUL bytes and no NUL, so a caller that ignores the result reads garbage and fails its tests.
+int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
+int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// Length in bytes; 0 for a null pointer.
+int WINAPI lstrlenA(LPCSTR text);
+// Copies at most count - 1 bytes of source and a NUL (count includes the NUL); a count of 0 writes nothing.
+// Returns dest.
+LPSTR WINAPI lstrcpynA(LPSTR dest, LPCSTR source, int count);
