@@ -1,0 +1,114 @@
+// Fuzz target: huebird-console's command-line and prompt parsing on arbitrary arguments and lines.
+#include "editor/console/arguments.h"
+
+#include <stddef.h>
+#include <stdint.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+void Fail(const char* what, const std::string& detail)
+{
+    fprintf(stderr, "%s: %s\n", what, EscapedText(detail).c_str());
+    abort();
+}
+
+// Printable ASCII only: what may reach the terminal from text the user typed.
+bool IsPrintable(const std::string& text)
+{
+    for (char ch : text) {
+        if (ch < 0x20 || ch > 0x7E)
+            return false;
+    }
+    return true;
+}
+
+// A colour that parses must be a plain RGB value, and its #RRGGBB code must parse back to it.
+void CheckColor(COLORREF color, const std::string& source)
+{
+    if (color >> 24 != 0)
+        Fail("a parsed colour has a non-zero top byte", source);
+    char code[8];
+    snprintf(code, sizeof code, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+    COLORREF again = 0xFFFFFFFF;
+    if (!ParseColorArgument(code, &again) || again != color)
+        Fail("the #RRGGBB code of a parsed colour does not parse back to it", source);
+}
+
+void CheckArguments(const std::vector<std::string>& words)
+{
+    std::vector<const char*> argv = {"huebird-console"};
+    for (const std::string& word : words)
+        argv.push_back(word.c_str());
+    argv.push_back(nullptr);
+
+    ConsoleArguments arguments;
+    std::string error = ParseArguments(static_cast<int>(argv.size() - 1), argv.data(), &arguments);
+    if (!error.empty()) {
+        if (!IsPrintable(error))
+            Fail("an error message is not one printable line", error);
+        return;
+    }
+    if (arguments.help)
+        return;
+    if (arguments.runs.empty())
+        Fail("arguments parsed into no run", words.empty() ? "" : words[0]);
+    for (const ConsoleRun& run : arguments.runs) {
+        if (run.window < 1 || run.window > CONSOLE_WINDOW_COUNT)
+            Fail("a run has a window out of range", run.selection);
+        if (run.selection.size() > MAX_SELECTION_BYTES)
+            Fail("a run's selection is longer than the editor hands over", run.selection);
+        if (run.answer == ANSWER_CHOOSE)
+            CheckColor(run.chosen, run.selection);
+        for (const CustomColorSetting& setting : run.customColors) {
+            if (setting.slot < 0 || setting.slot >= CONSOLE_CUSTOM_SLOTS)
+                Fail("a custom colour has a slot out of range", run.selection);
+            CheckColor(setting.color, run.selection);
+        }
+    }
+}
+
+void CheckPromptReply(const std::string& line)
+{
+    COLORREF color = 0;
+    CustomColorSetting setting = {};
+    switch (ParsePromptReply(line, &color, &setting)) {
+    case REPLY_CHOOSE:
+        CheckColor(color, line);
+        break;
+    case REPLY_CUSTOM:
+        if (setting.slot < 0 || setting.slot >= CONSOLE_CUSTOM_SLOTS)
+            Fail("a prompt reply gives a custom slot out of range", line);
+        CheckColor(setting.color, line);
+        break;
+    default:
+        break;
+    }
+}
+
+} // namespace
+
+// The input is the arguments, separated by NUL bytes; the same bytes are also one line typed at the
+// dialog's prompt.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> words;
+    size_t start = 0;
+    while (start < input.size()) {
+        size_t end = input.find('\0', start);
+        if (end == std::string::npos)
+            end = input.size();
+        words.push_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    CheckArguments(words);
+    CheckPromptReply(input);
+    if (!IsPrintable(EscapedText(input)))
+        Fail("escaped text is not printable", input);
+    return 0;
+}
