@@ -1,6 +1,8 @@
 // Colour text: the sixteen colour names and the #RRGGBB code, decoded from selected text and encoded for entry.
 #include "color/notation.h"
 
+#include <stdio.h>
+
 // No two entries share a colour and no name is a prefix of another, so the order decides nothing; it is
 // kept as the usual order of the sixteen basic web colours.
 const NamedColor NamedColors[NAMED_COLOR_COUNT] = {
@@ -73,15 +75,7 @@ LPCSTR FormatColorText(COLORREF color, char* buffer, ColorTextForm* form)
             return entry.name;
         }
     }
-    // Written digit by digit: the C runtime's formatted output would bring its floating-point code, heap
-    // and exit handlers into the library, for six hexadecimal digits.
-    static const char HEX_DIGITS[] = "0123456789ABCDEF"; // upper-case digits by value
-    const BYTE parts[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
-    buffer[0] = '#';
-    for (int i = 0; i < 3; i++) {
-        buffer[1 + 2 * i] = HEX_DIGITS[parts[i] >> 4];
-        buffer[2 + 2 * i] = HEX_DIGITS[parts[i] & 0xF];
-    }
+    snprintf(buffer, COLOR_TEXT_SIZE, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
     buffer[COLOR_TEXT_SIZE - 1] = '\0';
     *form = COLOR_TEXT_HEX;
     return buffer;
