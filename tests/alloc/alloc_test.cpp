@@ -4,7 +4,9 @@
 #include "color/notation.h"
 #include "command/insert_color.h"
 #include "host/editor.h"
+#include "host/exports.h"
 #include "host/huebird.h"
+#include "resources/strings.h"
 #include "standin/standin.h"
 
 #include <gtest/gtest.h>
@@ -51,6 +53,8 @@ struct EditorLog {
     int selectionRequests;
     int inserts;
     char inserted[COLOR_TEXT_SIZE]; // the last text entered
+    int replays;
+    WPARAM replayed; // the last parameter sent back
 };
 
 // The log of the window under test; reset by each case.
@@ -65,6 +69,9 @@ LRESULT CALLBACK EditorProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
     } else if (msg == MSG_INSERT_TEXT) {
         Editor.inserts++;
         strncpy(Editor.inserted, reinterpret_cast<const char*>(lParam), sizeof Editor.inserted - 1);
+    } else if (msg == MSG_REPLAY_PARAM) {
+        Editor.replays++;
+        Editor.replayed = wParam;
     }
     return 0;
 }
@@ -101,7 +108,7 @@ TEST(EntryPointsAllocateNothing, OnCommand)
     HWND window = StandinCreateWindow(EditorProc, nullptr);
     ASSERT_NE(nullptr, window);
     for (const Case& c : cases) {
-        Editor = EditorLog{c.selection, 0, 0, {}};
+        Editor = EditorLog{c.selection, 0, 0, {}, 0, 0};
         StandinSetColorDialog(c.dialog);
         EXPECT_EQ(0, AllocationsDuring([&] { OnCommand(window); })) << "selection '" << c.selection << "'";
         // The run did what it should, so the count covers a whole command.
@@ -128,6 +135,61 @@ TEST(EntryPointsAllocateNothing, ColourNotation)
         EXPECT_EQ(0, AllocationsDuring([&] { FormatColorText(color, buffer, &form); }))
             << "encoding 0x" << std::hex << color;
     }
+}
+
+TEST(EntryPointsAllocateNothing, ModuleEntryAndSmallExports)
+{
+    EXPECT_EQ(0, AllocationsDuring([] { DllMain(StandinPluginModule(), DLL_PROCESS_ATTACH, nullptr); }));
+    EXPECT_EQ(0, AllocationsDuring([] { DllMain(StandinPluginModule(), DLL_THREAD_ATTACH, nullptr); }));
+    UINT ids[3] = {};
+    EXPECT_EQ(0, AllocationsDuring([&] {
+        ids[0] = GetMenuTextID();
+        ids[1] = GetStatusMessageID();
+        ids[2] = GetBitmapID();
+    }));
+    EXPECT_EQ(1u, ids[0]);
+    EXPECT_EQ(101u, ids[2]);
+    BOOL checked = TRUE;
+    EXPECT_EQ(0, AllocationsDuring([&] { QueryStatus(nullptr, &checked); }));
+    EXPECT_EQ(FALSE, checked) << "QueryStatus ran";
+}
+
+TEST(EntryPointsAllocateNothing, OnEvents)
+{
+    HWND window = StandinCreateWindow(EditorProc, nullptr);
+    ASSERT_NE(nullptr, window);
+    Editor = EditorLog{"", 0, 0, {}, 0, 0};
+    const UINT events[] = {EVENT_SAVE_PARAM, EVENT_REPLAY_PARAM, EVENT_SAVE_PARAM | EVENT_REPLAY_PARAM, 0x1, 0};
+    for (UINT bits : events)
+        EXPECT_EQ(0, AllocationsDuring([&] { OnEvents(window, bits, 0x1234); })) << "events 0x" << std::hex << bits;
+    EXPECT_EQ(2, Editor.replays) << "the parameter was sent back by both replaying events";
+    EXPECT_EQ(0x1234u, Editor.replayed);
+    StandinDestroyWindow(window);
+}
+
+TEST(EntryPointsAllocateNothing, PlugInProc)
+{
+    DllMain(StandinPluginModule(), DLL_PROCESS_ATTACH, nullptr);
+    StandinSetMessageBoxAnswer(IDYES);
+    // Every message of the table and its neighbours, with and without a destination.
+    for (UINT msg = 0x8FF; msg <= 0x90A; msg++) {
+        for (WPARAM capacity : {WPARAM(0), WPARAM(1), WPARAM(80)}) {
+            char destination[80] = {};
+            LRESULT result = 0;
+            EXPECT_EQ(0, AllocationsDuring([&] {
+                result = PlugInProc(nullptr, msg, capacity, reinterpret_cast<LPARAM>(destination));
+            })) << "message 0x" << std::hex << msg << ", capacity " << std::dec << capacity;
+            if (msg == PIP_GET_NAME && capacity == 80) {
+                EXPECT_STREQ(STRING_PLUGIN_NAME, destination) << "the name request ran";
+            }
+            if (msg == PIP_CONFIRM_UNINSTALL) {
+                EXPECT_EQ(1, result) << "the uninstall question ran";
+            }
+        }
+        EXPECT_EQ(0, AllocationsDuring([&] { PlugInProc(nullptr, msg, 0x31, 0); }))
+            << "message 0x" << std::hex << msg << " without a destination";
+    }
+    StandinResetMessageBox();
 }
 
 } // namespace
