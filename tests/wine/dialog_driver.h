@@ -1,0 +1,38 @@
+// Drives the dialogs of Windows that the plug-in opens, as a user would: the colour dialog and message box.
+#pragma once
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+
+// Finding: each looks among the calling thread's visible top-level windows for a dialog owned by owner.
+// Returns null when there is none.
+HWND FindOwnedDialog(HWND owner);
+// An owned dialog with the red, green and blue edit controls of the colour dialog.
+HWND FindColorDialog(HWND owner);
+// An owned dialog with a message box's text control.
+HWND FindMessageBox(HWND owner);
+
+// The colour dialog's red, green and blue edit controls. Reading fails (FALSE) when a control is missing or
+// holds no number from 0 to 255. Setting types the three numbers in, as the user would, and the dialog
+// takes them as its current colour.
+BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color);
+BOOL SetColorDialogRgb(HWND dialog, COLORREF color);
+
+// The message box's text and caption, NUL-terminated within size bytes; returns the length copied.
+int ReadMessageBoxText(HWND box, char* text, int size);
+int ReadMessageBoxCaption(HWND box, char* caption, int size);
+
+// Presses the button with this id (IDOK, IDCANCEL, IDYES, IDNO...) by posting its click to the dialog, so
+// it can be called from within the dialog's own message loop. FALSE when the dialog has no such button.
+BOOL PressDialogButton(HWND dialog, int id);
+
+// A watch calls its handler on every tick until the handler returns TRUE or the watch is stopped. It runs on
+// a thread timer of the calling thread, so whichever message loop runs there dispatches it: in particular
+// the modal loop of a dialog that the code under test opens. One watch at a time; a handler must not start
+// another.
+typedef BOOL (*DialogWatchHandler)(HWND owner, void* context);
+// FALSE if a watch is already running or no timer is left.
+BOOL StartDialogWatch(HWND owner, DialogWatchHandler handler, void* context, UINT intervalMs);
+void StopDialogWatch();

@@ -1,0 +1,849 @@
+// Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources, the plug-in
+// procedure, events through a real window, and the command and uninstall question with the real dialogs.
+// Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area runs.
+// The numbers of the plug-in interface are written here from the editor's side, not taken from the
+// plug-in's headers, so that a wrong constant in the plug-in shows.
+#include "dialog_driver.h"
+
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// ---- Reporting, one line per failed check ----
+
+// Checks made and failed in this run, and the area that runs.
+int Checks;
+int Failures;
+const char* Area = "";
+
+#ifdef __MINGW_PRINTF_FORMAT
+__attribute__((format(__MINGW_PRINTF_FORMAT, 3, 4)))
+#endif
+bool OkAt(int line, bool condition, const char* format, ...)
+{
+    Checks++;
+    if (condition)
+        return true;
+    Failures++;
+    printf("huebird_dll_test.cpp:%d: %s: Test failed: ", line, Area);
+    va_list args;
+    va_start(args, format);
+    vprintf(format, args);
+    va_end(args);
+    fflush(stdout);
+    return false;
+}
+
+#define ok(condition, ...) OkAt(__LINE__, (condition), __VA_ARGS__)
+
+// Pointer-wide numbers widened for printing with %lld and %llu / %llx.
+long long S(LONG_PTR value)
+{
+    return value;
+}
+
+unsigned long long U(ULONG_PTR value)
+{
+    return value;
+}
+
+// Bytes shown as hexadecimal, for messages about text in code page 932.
+std::string HexBytes(const char* bytes, size_t count)
+{
+    std::string text;
+    char part[4];
+    for (size_t i = 0; i < count; i++) {
+        snprintf(part, sizeof part, "%02X ", static_cast<unsigned char>(bytes[i]));
+        text += part;
+    }
+    return text.empty() ? "(none)" : text.substr(0, text.size() - 1);
+}
+
+// ---- The editor's side of the plug-in interface ----
+
+const UINT MSG_REPLAY_PARAM = 0x802;
+const UINT MSG_GET_SELECTION = 0x803;
+const UINT MSG_INSERT_TEXT = 0x820;
+const UINT EVENT_REPLAY_PARAM = 0x40;
+const UINT EVENT_SAVE_PARAM = 0x400;
+const UINT PIP_GET_NAME = 0x902;
+const UINT PIP_GET_VERSION = 0x904;
+const UINT PIP_CONFIRM_UNINSTALL = 0x907;
+const UINT PIP_GET_BITMAP = 0x908;
+const LANGID JAPANESE = 0x411;
+
+typedef void(WINAPI* OnCommandFunc)(HWND);
+typedef BOOL(WINAPI* QueryStatusFunc)(HWND, BOOL*);
+typedef void(WINAPI* OnEventsFunc)(HWND, UINT, LPARAM);
+typedef UINT(WINAPI* GetIdFunc)();
+typedef LRESULT(WINAPI* PlugInProcFunc)(HWND, UINT, WPARAM, LPARAM);
+
+// The loaded library and its entry points, found by name.
+HMODULE Module;
+OnCommandFunc OnCommand;
+QueryStatusFunc QueryStatus;
+OnEventsFunc OnEvents;
+GetIdFunc GetMenuTextID;
+GetIdFunc GetStatusMessageID;
+GetIdFunc GetBitmapID;
+PlugInProcFunc PlugInProc;
+
+// The seven exports in ordinal order.
+const char* const EXPORT_NAMES[7] = {"OnCommand",          "QueryStatus", "OnEvents",  "GetMenuTextID",
+                                     "GetStatusMessageID", "GetBitmapID", "PlugInProc"};
+
+// ---- Destination buffers with guard bytes ----
+
+const size_t GUARD = 16;
+const unsigned char GUARD_BYTE = 0xA5;
+
+// A destination of a given capacity between guard bytes; every byte starts as a guard byte, so what the
+// plug-in must not write, inside the capacity or around it, is checked alike.
+struct GuardedBuffer {
+    explicit GuardedBuffer(size_t capacity) : capacity(capacity), area(GUARD + capacity + GUARD, GUARD_BYTE) {}
+
+    LPARAM Dest() { return reinterpret_cast<LPARAM>(&area[GUARD]); }
+
+    // True when the destination begins with exactly `written` (bytes, NUL included) and nothing else
+    // changed; otherwise says which byte differs.
+    bool Holds(const std::string& written, std::string* problem) const
+    {
+        for (size_t i = 0; i < area.size(); i++) {
+            long offset = static_cast<long>(i) - static_cast<long>(GUARD);
+            bool inWritten = offset >= 0 && static_cast<size_t>(offset) < written.size();
+            unsigned expected = static_cast<unsigned char>(inWritten ? written[offset] : GUARD_BYTE);
+            unsigned actual = static_cast<unsigned char>(area[i]);
+            if (expected != actual) {
+                char text[96];
+                snprintf(text, sizeof text, "byte %ld of a destination of capacity %u: expected %02X, got %02X",
+                         offset, static_cast<unsigned>(capacity), expected, actual);
+                *problem = text;
+                return false;
+            }
+        }
+        return true;
+    }
+
+    size_t capacity;
+    std::string area;
+};
+
+#define ok_buffer(buffer, written, what)                                                                     \
+    do {                                                                                                     \
+        std::string problem_;                                                                                \
+        ok((buffer).Holds((written), &problem_), "%s: %s\n", (what), problem_.c_str());                      \
+    } while (0)
+
+// ---- The calling convention, on 32-bit Windows ----
+
+#if defined(__GNUC__) && defined(__i386__)
+// Calls fn with count 4-byte arguments and returns how many bytes of them are left on the stack after it
+// returns: 0 for a __stdcall (WINAPI) function, which removes its own arguments.
+int StackLeftByCall(void* fn, const DWORD* args, int count)
+{
+    int left, ignoredA, ignoredD;
+    __asm__ volatile("movl %%esp, %%esi\n\t"
+                     "1:\n\t"
+                     "testl %%ecx, %%ecx\n\t"
+                     "jz 2f\n\t"
+                     "pushl -4(%%ebx,%%ecx,4)\n\t"
+                     "decl %%ecx\n\t"
+                     "jmp 1b\n\t"
+                     "2:\n\t"
+                     "call *%%edi\n\t"
+                     "movl %%esi, %%ecx\n\t"
+                     "subl %%esp, %%ecx\n\t"
+                     "movl %%esi, %%esp\n\t"
+                     : "=c"(left), "=a"(ignoredA), "=d"(ignoredD)
+                     : "D"(fn), "b"(args), "0"(count)
+                     : "esi", "memory", "cc");
+    return left;
+}
+#define CHECK_STDCALL 1
+#else
+#define CHECK_STDCALL 0
+#endif
+
+// ---- Windows that stand for the editor ----
+
+// One message that the plug-in sent to a test window, in order.
+struct Received {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+    std::string text; // MSG_INSERT_TEXT: the bytes up to the NUL, at most 8 read
+    bool terminated;  // MSG_INSERT_TEXT: a NUL within those 8 bytes
+};
+
+// What the test windows received, and what happened around it (the dialog opening), in order.
+std::vector<Received> Log;
+// The selected text the editor window hands over, as bytes; it may be longer than the buffer.
+std::string Selection;
+
+LRESULT CALLBACK EditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != MSG_REPLAY_PARAM && msg != MSG_GET_SELECTION && msg != MSG_INSERT_TEXT)
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    Received entry = {hwnd, msg, wParam, lParam, std::string(), false};
+    if (msg == MSG_GET_SELECTION && lParam) {
+        // As the editor does: at most wParam bytes from the start, a NUL only when there is room.
+        char* buffer = reinterpret_cast<char*>(lParam);
+        for (size_t i = 0; i < wParam && i <= Selection.size(); i++)
+            buffer[i] = i < Selection.size() ? Selection[i] : '\0';
+    }
+    if (msg == MSG_INSERT_TEXT && lParam) {
+        const char* text = reinterpret_cast<const char*>(lParam);
+        for (int i = 0; i < 8 && !entry.terminated; i++) {
+            if (text[i] == '\0')
+                entry.terminated = true;
+            else
+                entry.text += text[i];
+        }
+    }
+    Log.push_back(entry);
+    return 0;
+}
+
+HWND CreateEditorWindow()
+{
+    static ATOM editorClass;
+    if (!editorClass) {
+        WNDCLASSA windowClass = {};
+        windowClass.lpfnWndProc = EditorProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "HuebirdTestEditor";
+        editorClass = RegisterClassA(&windowClass);
+    }
+    HWND hwnd = CreateWindowA("HuebirdTestEditor", "Huebird test editor", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
+                              nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ok(hwnd != nullptr, "CreateWindowA failed, error %lu\n", GetLastError());
+    return hwnd;
+}
+
+// ---- Area: exports ----
+
+void TestExports()
+{
+    FARPROC byName[7];
+    for (int i = 0; i < 7; i++) {
+        byName[i] = GetProcAddress(Module, EXPORT_NAMES[i]);
+        FARPROC byOrdinal = GetProcAddress(Module, MAKEINTRESOURCEA(i + 1));
+        ok(byName[i] != nullptr, "%s: not exported by name\n", EXPORT_NAMES[i]);
+        ok(byOrdinal == byName[i], "ordinal %d: expected %s at %p, got %p\n", i + 1, EXPORT_NAMES[i],
+           reinterpret_cast<void*>(byName[i]), reinterpret_cast<void*>(byOrdinal));
+    }
+    ok(GetProcAddress(Module, MAKEINTRESOURCEA(8)) == nullptr, "ordinal 8: expected no export\n");
+    const char* const absent[] = {"DllMain", "_OnCommand@4", "OnCommand@4", "_QueryStatus@8", "PlugInProc@16"};
+    for (const char* name : absent)
+        ok(GetProcAddress(Module, name) == nullptr, "%s: expected no such export\n", name);
+
+    // The export table as the loader sees it: the module's name, ordinal base and counts.
+    const BYTE* base = reinterpret_cast<const BYTE*>(Module);
+    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_EXPORT];
+    if (ok(directory.VirtualAddress != 0, "no export directory\n")) {
+        const IMAGE_EXPORT_DIRECTORY* exports =
+            reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory.VirtualAddress);
+        const char* name = reinterpret_cast<const char*>(base + exports->Name);
+        ok(strcmp(name, "Huebird.dll") == 0, "export table names the module \"%s\", expected \"Huebird.dll\"\n",
+           name);
+        ok(exports->Base == 1, "ordinal base: expected 1, got %lu\n", exports->Base);
+        ok(exports->NumberOfFunctions == 7 && exports->NumberOfNames == 7,
+           "expected 7 exports, 7 by name; got %lu, %lu\n", exports->NumberOfFunctions, exports->NumberOfNames);
+    }
+    ok(nt->OptionalHeader.AddressOfEntryPoint != 0, "the library has no entry function\n");
+
+    // The editor asks for the resource numbers first, before any other call.
+    for (int call = 0; call < 2; call++) {
+        UINT menu = GetMenuTextID(), status = GetStatusMessageID(), bitmap = GetBitmapID();
+        ok(menu == 1, "GetMenuTextID: expected 1, got %u\n", menu);
+        ok(status == 2, "GetStatusMessageID: expected 2, got %u\n", status);
+        ok(bitmap == 101, "GetBitmapID: expected 101, got %u\n", bitmap);
+    }
+
+    HWND editor = CreateEditorWindow();
+    const HWND windows[] = {editor, nullptr};
+    for (HWND window : windows) {
+        BOOL area[3] = {TRUE, TRUE, TRUE};
+        BOOL result = QueryStatus(window, &area[1]);
+        ok(result == TRUE, "QueryStatus(%p): expected TRUE, got %d\n", static_cast<void*>(window), result);
+        ok(area[1] == FALSE, "QueryStatus: expected FALSE written over TRUE, got %d\n", area[1]);
+        ok(area[0] == TRUE && area[2] == TRUE, "QueryStatus wrote beside the BOOL: %d before, %d after\n",
+           area[0], area[2]);
+    }
+    ok(Log.empty(), "QueryStatus sent %u messages, expected none\n", static_cast<unsigned>(Log.size()));
+
+#if CHECK_STDCALL
+    // Each export removes its own arguments, as a WINAPI function does.
+    BOOL checked = TRUE;
+    const DWORD queryArgs[2] = {reinterpret_cast<DWORD>(editor), reinterpret_cast<DWORD>(&checked)};
+    const DWORD eventArgs[3] = {reinterpret_cast<DWORD>(editor), 0x1, 0};
+    const DWORD procArgs[4] = {reinterpret_cast<DWORD>(editor), 0x8FF, 0, 0};
+    struct Call {
+        const char* name;
+        void* fn;
+        const DWORD* args;
+        int count;
+    };
+    const Call calls[] = {
+        {"QueryStatus", reinterpret_cast<void*>(QueryStatus), queryArgs, 2},
+        {"OnEvents", reinterpret_cast<void*>(OnEvents), eventArgs, 3},
+        {"PlugInProc", reinterpret_cast<void*>(PlugInProc), procArgs, 4},
+        {"GetMenuTextID", reinterpret_cast<void*>(GetMenuTextID), nullptr, 0},
+    };
+    for (const Call& call : calls) {
+        int left = StackLeftByCall(call.fn, call.args, call.count);
+        ok(left == 0, "%s: expected __stdcall to remove its %d bytes of arguments, %d left on the stack\n",
+           call.name, call.count * 4, left);
+    }
+#endif
+    DestroyWindow(editor);
+}
+
+// ---- Area: resources ----
+
+struct StringRow {
+    UINT id;
+    const char* cp932; // the bytes in code page 932
+    int length;
+    const wchar_t* utf16;
+};
+
+const StringRow STRINGS[] = {
+    {1,
+     "\x90\x46\x82\xF0\x91\x49\x91\xF0\x82\xB5\x31\x36\x90\x69\x90\x94\x82\xC5\x93\xFC\x97\xCD\x82\xB7\x82\xE9",
+     26, L"色を選択し16進数で入力する"},
+    {2,
+     "\x90\x46\x82\xF0\x91\x49\x91\xF0\x82\xB5\x31\x36\x90\x69\x90\x94\x82\xC5\x93\xFC\x97\xCD\x0A\x31\x36\x90"
+     "\x69\x90\x94\x90\x46\x93\xFC\x97\xCD",
+     35, L"色を選択し16進数で入力\n16進数色入力"},
+    {3,
+     "\x83\x41\x83\x93\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B\x82\xB5\x82\xC4\x82\xE0\x82\xE6\x82\xEB"
+     "\x82\xB5\x82\xA2\x82\xC5\x82\xB7\x82\xA9\x81\x48",
+     38, L"アンインストールしてもよろしいですか？"},
+    {4, "Huebird", 7, L"Huebird"},
+    {5, "Version 0.2 by Quenlo", 21, L"Version 0.2 by Quenlo"},
+};
+
+struct BitmapRow {
+    WORD id;
+    LONG size;
+    WORD bitCount;
+    DWORD clrUsed;
+    DWORD sizeImage;
+};
+
+const BitmapRow BITMAPS[] = {
+    {101, 16, 8, 16, 256},  {102, 24, 8, 16, 576}, {103, 16, 8, 256, 256},
+    {104, 24, 8, 256, 576}, {105, 16, 24, 0, 768}, {106, 24, 24, 0, 1728},
+};
+
+// The palette of the 16-colour bitmaps, as red, green, blue.
+const BYTE PALETTE16[16][3] = {
+    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
+    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
+    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
+};
+
+// Every resource of the module as type/name/language, collected by enumeration.
+std::vector<std::string> ResourceList;
+
+BOOL CALLBACK ListLanguage(HMODULE, LPCSTR type, LPCSTR name, WORD language, LONG_PTR)
+{
+    char entry[64];
+    snprintf(entry, sizeof entry, "%u/%u/0x%X", static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(type)),
+             static_cast<unsigned>(reinterpret_cast<ULONG_PTR>(name)), language);
+    if (!IS_INTRESOURCE(type) || !IS_INTRESOURCE(name))
+        snprintf(entry, sizeof entry, "a resource named by a string");
+    ResourceList.push_back(entry);
+    return TRUE;
+}
+
+BOOL CALLBACK ListName(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR param)
+{
+    EnumResourceLanguagesA(module, type, name, ListLanguage, param);
+    return TRUE;
+}
+
+BOOL CALLBACK ListType(HMODULE module, LPSTR type, LONG_PTR param)
+{
+    EnumResourceNamesA(module, type, ListName, param);
+    return TRUE;
+}
+
+void TestResources()
+{
+    UINT codePage = GetACP();
+    ok(codePage == 932, "the ANSI code page is %u, expected 932 (a Japanese system)\n", codePage);
+
+    for (const StringRow& row : STRINGS) {
+        GuardedBuffer buffer(80);
+        int length = LoadStringA(Module, row.id, reinterpret_cast<char*>(buffer.Dest()), 80);
+        ok(length == row.length, "LoadStringA(%u): expected %d bytes, got %d\n", row.id, row.length, length);
+        std::string expected = std::string(row.cp932, row.length) + '\0';
+        std::string problem;
+        ok(buffer.Holds(expected, &problem), "LoadStringA(%u): expected %s, got %s (%s)\n", row.id,
+           HexBytes(expected.data(), expected.size() - 1).c_str(),
+           HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).c_str(),
+           problem.c_str());
+
+        wchar_t wide[80];
+        int wideLength = LoadStringW(Module, row.id, wide, 80);
+        ok(wideLength == static_cast<int>(wcslen(row.utf16)) && wcscmp(wide, row.utf16) == 0,
+           "LoadStringW(%u): the UTF-16 text differs (%d characters, expected %d)\n", row.id, wideLength,
+           static_cast<int>(wcslen(row.utf16)));
+    }
+    const UINT undefined[] = {0, 6, 16};
+    for (UINT id : undefined) {
+        char text[80] = "";
+        int length = LoadStringA(Module, id, text, sizeof text);
+        ok(length == 0, "LoadStringA(%u): expected not found (0), got %d\n", id, length);
+    }
+
+    // Nothing but the string block of numbers 0 to 15 and the six bitmaps, all Japanese.
+    ResourceList.clear();
+    EnumResourceTypesA(Module, ListType, 0);
+    std::string listed;
+    for (const std::string& entry : ResourceList)
+        listed += entry + " ";
+    const std::string expectedList =
+        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x411 ";
+    ok(listed == expectedList, "resources (type/name/language): expected %s, got %s\n", expectedList.c_str(),
+       listed.c_str());
+
+    for (const BitmapRow& row : BITMAPS) {
+        HRSRC found = FindResourceExA(Module, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(row.id), JAPANESE);
+        if (!ok(found != nullptr, "bitmap %u: not found in language 0x411\n", row.id))
+            continue;
+        DWORD size = SizeofResource(Module, found);
+        const BITMAPINFOHEADER* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module, found)));
+        if (!ok(header != nullptr && size >= sizeof(BITMAPINFOHEADER), "bitmap %u: cannot be loaded\n", row.id))
+            continue;
+        ok(header->biSize == 40, "bitmap %u: header size %lu, expected 40\n", row.id, header->biSize);
+        ok(header->biWidth == row.size && header->biHeight == row.size,
+           "bitmap %u: expected %ld x %ld (bottom-up), got %ld x %ld\n", row.id, row.size, row.size,
+           header->biWidth, header->biHeight);
+        ok(header->biPlanes == 1 && header->biCompression == BI_RGB, "bitmap %u: planes %u, compression %lu\n",
+           row.id, header->biPlanes, header->biCompression);
+        ok(header->biBitCount == row.bitCount, "bitmap %u: expected %u bits per pixel, got %u\n", row.id,
+           row.bitCount, header->biBitCount);
+        ok(header->biClrUsed == row.clrUsed, "bitmap %u: expected %lu colours used, got %lu\n", row.id,
+           row.clrUsed, header->biClrUsed);
+        ok(header->biSizeImage == row.sizeImage, "bitmap %u: expected image size %lu, got %lu\n", row.id,
+           row.sizeImage, header->biSizeImage);
+        ok(header->biXPelsPerMeter == 2835 && header->biYPelsPerMeter == 2835 && header->biClrImportant == 0,
+           "bitmap %u: resolution %ld x %ld, important colours %lu; expected 2835 x 2835, 0\n", row.id,
+           header->biXPelsPerMeter, header->biYPelsPerMeter, header->biClrImportant);
+        DWORD expectedSize = 40 + 4 * row.clrUsed + row.sizeImage;
+        ok(size == expectedSize, "bitmap %u: resource of %lu bytes, expected %lu\n", row.id, size, expectedSize);
+        if (row.clrUsed == 16 && size == expectedSize) {
+            const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(header + 1);
+            for (int i = 0; i < 16; i++) {
+                ok(palette[i].rgbRed == PALETTE16[i][0] && palette[i].rgbGreen == PALETTE16[i][1] &&
+                       palette[i].rgbBlue == PALETTE16[i][2] && palette[i].rgbReserved == 0,
+                   "bitmap %u: palette entry %d is (%u, %u, %u, %u), expected (%u, %u, %u, 0)\n", row.id, i,
+                   palette[i].rgbRed, palette[i].rgbGreen, palette[i].rgbBlue, palette[i].rgbReserved,
+                   PALETTE16[i][0], PALETTE16[i][1], PALETTE16[i][2]);
+            }
+        }
+
+        // As a toolbar loads it.
+        HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
+        BITMAP info = {};
+        ok(bitmap && GetObjectA(bitmap, sizeof info, &info) && info.bmWidth == row.size && info.bmHeight == row.size,
+           "LoadBitmapA(%u): expected a %ld x %ld bitmap, got %p (%ld x %ld)\n", row.id, row.size, row.size,
+           static_cast<void*>(bitmap), info.bmWidth, info.bmHeight);
+        if (bitmap)
+            DeleteObject(bitmap);
+    }
+}
+
+// ---- Area: the plug-in procedure ----
+
+void CheckTextRequest(HWND editor, UINT msg, const std::string& text)
+{
+    const LRESULT answer = static_cast<LRESULT>(text.size() + 1);
+    const std::string whole = text + '\0';
+    struct Case {
+        WPARAM capacity;
+        std::string written;
+    };
+    const Case cases[] = {
+        {0, ""},
+        {1, std::string(1, '\0')},
+        {2, text.substr(0, 1) + '\0'},
+        {text.size(), text.substr(0, text.size() - 1) + '\0'},
+        {text.size() + 1, whole},
+        {80, whole},
+        {~static_cast<WPARAM>(0), whole}, // the buffer below is 80 bytes; only the text and NUL are written
+    };
+    for (const Case& c : cases) {
+        GuardedBuffer buffer(c.capacity > 80 ? 80 : c.capacity);
+        LRESULT result = PlugInProc(editor, msg, c.capacity, buffer.Dest());
+        ok(result == answer, "message 0x%X, capacity %llu: expected %lld, got %lld\n", msg, U(c.capacity), S(answer),
+           S(result));
+        char what[64];
+        snprintf(what, sizeof what, "message 0x%X, capacity %llu", msg, U(c.capacity));
+        ok_buffer(buffer, c.written, what);
+    }
+    LRESULT sizeOnly = PlugInProc(editor, msg, 80, 0);
+    ok(sizeOnly == answer, "message 0x%X without a destination: expected %lld, got %lld\n", msg, S(answer),
+       S(sizeOnly));
+}
+
+void TestPlugInProc()
+{
+    HWND editor = CreateEditorWindow();
+
+    // Every number around and in the table that answers a constant, whatever wParam and lParam are.
+    struct Constant {
+        UINT msg;
+        LRESULT result;
+    };
+    const Constant constants[] = {{0x8FF, 0}, {0x900, 0}, {0x901, 0}, {0x903, 0}, {0x905, 0}, {0x906, 1},
+                                  {0x909, 0}, {0x90A, 0}, {0, 0},     {0xFFFF, 0}, {0xFFFFFFFF, 0}};
+    const WPARAM wParams[] = {0, 1, 80, ~static_cast<WPARAM>(0)};
+    for (const Constant& c : constants) {
+        for (WPARAM wParam : wParams) {
+            GuardedBuffer buffer(80);
+            LRESULT withBuffer = PlugInProc(editor, c.msg, wParam, buffer.Dest());
+            LRESULT withoutBuffer = PlugInProc(editor, c.msg, wParam, 0);
+            ok(withBuffer == c.result && withoutBuffer == c.result,
+               "message 0x%X, wParam 0x%llx: expected %lld, got %lld with a buffer and %lld without\n", c.msg,
+               U(wParam), S(c.result), S(withBuffer), S(withoutBuffer));
+            char what[64];
+            snprintf(what, sizeof what, "message 0x%X, wParam 0x%llx", c.msg, U(wParam));
+            ok_buffer(buffer, "", what);
+        }
+    }
+
+    CheckTextRequest(editor, PIP_GET_NAME, "Huebird");
+    CheckTextRequest(editor, PIP_GET_VERSION, "Version 0.2 by Quenlo");
+
+    struct Bitmap {
+        WPARAM flags;
+        LRESULT id;
+    };
+    const Bitmap bitmaps[] = {{0x0, 101},  {0x1, 102},  {0x10, 103}, {0x11, 104}, {0x20, 105},
+                              {0x21, 106}, {0x30, 105}, {0x31, 106}, {0x40, 101}, {0x41, 102},
+                              {0x50, 103}, {0x60, 105}, {0xFFCE, 101}, {~static_cast<WPARAM>(0), 106}};
+    for (const Bitmap& b : bitmaps) {
+        LRESULT id = PlugInProc(editor, PIP_GET_BITMAP, b.flags, 0);
+        ok(id == b.id, "bitmap for flags 0x%llx: expected %lld, got %lld\n", U(b.flags), S(b.id), S(id));
+    }
+    ok(Log.empty(), "the plug-in procedure sent %u messages to the editor, expected none\n",
+       static_cast<unsigned>(Log.size()));
+    DestroyWindow(editor);
+}
+
+// ---- Area: the uninstall question ----
+
+struct BoxVisit {
+    int button;          // what to press
+    int ticks;           // ticks without a box so far
+    bool seen;
+    std::string text;    // as read from the box
+    std::string caption;
+    bool yesNo;          // Yes and No buttons, and no OK or Cancel
+};
+
+// Ticks before a watch gives up on its dialog, and what it does then.
+const int GIVE_UP_TICKS = 200;
+
+BOOL AnswerMessageBox(HWND owner, void* context)
+{
+    BoxVisit* visit = static_cast<BoxVisit*>(context);
+    HWND box = FindMessageBox(owner);
+    if (!box) {
+        if (++visit->ticks < GIVE_UP_TICKS)
+            return FALSE;
+        // Whatever else opened, close it so the test goes on.
+        if (HWND other = FindOwnedDialog(owner))
+            PostMessageA(other, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+    visit->seen = true;
+    char text[256] = "", caption[256] = "";
+    ReadMessageBoxText(box, text, sizeof text);
+    ReadMessageBoxCaption(box, caption, sizeof caption);
+    visit->text = text;
+    visit->caption = caption;
+    visit->yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK) &&
+                   !GetDlgItem(box, IDCANCEL);
+    PressDialogButton(box, visit->button);
+    return TRUE;
+}
+
+void TestUninstall()
+{
+    HWND editor = CreateEditorWindow();
+    struct Case {
+        int button;
+        LRESULT result;
+    };
+    const Case cases[] = {{IDYES, 1}, {IDNO, 0}};
+    for (const Case& c : cases) {
+        BoxVisit visit = {c.button, 0, false, "", "", false};
+        StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
+        LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
+        StopDialogWatch();
+        const char* button = c.button == IDYES ? "Yes" : "No";
+        ok(visit.seen, "%s: no message box owned by the editor window appeared\n", button);
+        ok(result == c.result, "%s: expected %lld, got %lld\n", button, S(c.result), S(result));
+        const StringRow& question = STRINGS[2];
+        ok(visit.text == question.cp932, "%s: box text %s, expected %s\n", button,
+           HexBytes(visit.text.data(), visit.text.size()).c_str(), HexBytes(question.cp932, question.length).c_str());
+        ok(visit.caption == "EmEditor", "%s: caption \"%s\", expected \"EmEditor\"\n", button, visit.caption.c_str());
+        ok(visit.yesNo, "%s: expected Yes and No buttons only\n", button);
+    }
+    ok(Log.empty(), "the question sent %u messages to the editor, expected none\n", static_cast<unsigned>(Log.size()));
+    DestroyWindow(editor);
+}
+
+// ---- Area: events ----
+
+void TestOnEvents()
+{
+    HWND editor = CreateEditorWindow();
+    HWND other = CreateEditorWindow();
+    struct Call {
+        HWND hwnd;
+        UINT events;
+        LPARAM param;
+        bool sends;
+        WPARAM sent;
+    };
+    // Full width on 64-bit Windows: a parameter whose high half differs from its low half.
+    const LPARAM wide = sizeof(LPARAM) > 4 ? static_cast<LPARAM>(0x123456789ABCDEF0ull) : 0x9ABCDEF0;
+    const Call calls[] = {
+        {editor, EVENT_REPLAY_PARAM, 77, true, 0}, // before any save: 0
+        {editor, 0x440, 1234, true, 1234},         // saved and sent in the same call
+        {editor, 0x400, 42, false, 0},             // saved only
+        {editor, 0x1, 100, false, 0},
+        {editor, 0x80, 200, false, 0},
+        {editor, 0, 300, false, 0},
+        {editor, ~(EVENT_SAVE_PARAM | EVENT_REPLAY_PARAM), 400, false, 0},
+        {editor, 0x40, 500, true, 42},             // the parameter of the last save
+        {other, 0x400, wide, false, 0},            // saved from another window...
+        {editor, 0x40, 0, true, static_cast<WPARAM>(wide)}, // ...sent to the window that asks
+        {editor, 0x440, -1, true, static_cast<WPARAM>(-1)},
+    };
+    for (size_t i = 0; i < sizeof calls / sizeof calls[0]; i++) {
+        const Call& call = calls[i];
+        Log.clear();
+        OnEvents(call.hwnd, call.events, call.param);
+        if (!call.sends) {
+            ok(Log.empty(), "call %u (events 0x%X): expected no message, got %u\n", static_cast<unsigned>(i),
+               call.events, static_cast<unsigned>(Log.size()));
+            continue;
+        }
+        if (!ok(Log.size() == 1, "call %u (events 0x%X): expected one message, got %u\n", static_cast<unsigned>(i),
+                call.events, static_cast<unsigned>(Log.size())))
+            continue;
+        const Received& got = Log[0];
+        ok(got.hwnd == call.hwnd && got.msg == MSG_REPLAY_PARAM,
+           "call %u: expected message 0x802 to %p, got 0x%X to %p\n", static_cast<unsigned>(i),
+           static_cast<void*>(call.hwnd), got.msg, static_cast<void*>(got.hwnd));
+        ok(got.wParam == call.sent && got.lParam == 0,
+           "call %u: expected wParam 0x%llx, lParam 0; got 0x%llx, 0x%llx\n", static_cast<unsigned>(i), U(call.sent),
+           U(got.wParam), U(got.lParam));
+    }
+    DestroyWindow(editor);
+    DestroyWindow(other);
+}
+
+// ---- Area: the command, with the real colour dialog ----
+
+struct DialogVisit {
+    bool choose;         // set `chosen` before pressing
+    COLORREF chosen;
+    int button;          // IDOK or IDCANCEL
+    int ticks;
+    bool seen;
+    bool read;           // the preset could be read
+    COLORREF preset;
+    bool fullOpen;       // the custom-colour part is open: its "define" button disabled
+    size_t messagesBefore; // messages the editor had received when the dialog was up
+};
+
+BOOL AnswerColorDialog(HWND owner, void* context)
+{
+    DialogVisit* visit = static_cast<DialogVisit*>(context);
+    HWND dialog = FindColorDialog(owner);
+    if (!dialog) {
+        if (++visit->ticks < GIVE_UP_TICKS)
+            return FALSE;
+        if (HWND other = FindOwnedDialog(owner))
+            PostMessageA(other, WM_CLOSE, 0, 0);
+        return TRUE;
+    }
+    visit->seen = true;
+    visit->messagesBefore = Log.size();
+    visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
+    HWND define = GetDlgItem(dialog, 719); // the button that opens the custom-colour part
+    visit->fullOpen = define && !IsWindowEnabled(define);
+    if (visit->choose)
+        SetColorDialogRgb(dialog, visit->chosen);
+    PressDialogButton(dialog, visit->button);
+    return TRUE;
+}
+
+struct CommandCase {
+    const char* name;
+    std::string selection;
+    COLORREF preset;
+    bool choose;
+    COLORREF chosen;
+    int button;
+    const char* inserted; // null: nothing entered
+};
+
+void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
+{
+    Log.clear();
+    Selection = c.selection;
+    DialogVisit visit = {c.choose, c.chosen, c.button, 0, false, false, 0, false, 0};
+    StartDialogWatch(editor, AnswerColorDialog, &visit, 20);
+#if CHECK_STDCALL
+    if (checkStdcall) {
+        const DWORD args[1] = {reinterpret_cast<DWORD>(editor)};
+        int left = StackLeftByCall(reinterpret_cast<void*>(OnCommand), args, 1);
+        ok(left == 0, "OnCommand: expected __stdcall to remove its 4 bytes of arguments, %d left\n", left);
+    } else {
+        OnCommand(editor);
+    }
+#else
+    (void)checkStdcall;
+    OnCommand(editor);
+#endif
+    StopDialogWatch();
+
+    if (!ok(visit.seen, "%s: no colour dialog owned by the editor window appeared\n", c.name))
+        return;
+    ok(visit.read && visit.preset == c.preset, "%s: dialog opened on (%u, %u, %u), expected (%u, %u, %u)\n", c.name,
+       GetRValue(visit.preset), GetGValue(visit.preset), GetBValue(visit.preset), GetRValue(c.preset),
+       GetGValue(c.preset), GetBValue(c.preset));
+    ok(visit.fullOpen, "%s: the dialog did not open with its custom-colour part\n", c.name);
+
+    // Exactly one get-selection before the dialog, of an 8-byte buffer, then at most one insert-text.
+    ok(visit.messagesBefore == 1 && !Log.empty() && Log[0].msg == MSG_GET_SELECTION && Log[0].wParam == 8,
+       "%s: expected one get-selection message with wParam 8 before the dialog, got %u messages (first 0x%X, "
+       "wParam %llu)\n",
+       c.name, static_cast<unsigned>(visit.messagesBefore), Log.empty() ? 0 : Log[0].msg,
+       U(Log.empty() ? 0 : Log[0].wParam));
+    size_t inserts = 0;
+    for (const Received& entry : Log) {
+        if (entry.msg == MSG_INSERT_TEXT)
+            inserts++;
+    }
+    if (!c.inserted) {
+        ok(Log.size() == 1, "%s: expected nothing entered, got %u messages\n", c.name, static_cast<unsigned>(Log.size()));
+        return;
+    }
+    if (!ok(Log.size() == 2 && inserts == 1, "%s: expected one insert-text after the dialog, got %u messages\n", c.name,
+            static_cast<unsigned>(Log.size())))
+        return;
+    const Received& insert = Log[1];
+    ok(insert.msg == MSG_INSERT_TEXT && insert.wParam == 0 && insert.terminated && insert.text == c.inserted,
+       "%s: expected \"%s\" entered with wParam 0, got message 0x%X, wParam %llu, text \"%s\"%s\n", c.name, c.inserted,
+       insert.msg, U(insert.wParam), insert.text.c_str(), insert.terminated ? "" : " without a NUL in 8 bytes");
+}
+
+void TestOnCommand()
+{
+    HWND editor = CreateEditorWindow();
+    const COLORREF code = RGB(18, 52, 86);
+    const CommandCase cases[] = {
+        {"first run, nothing selected, cancelled", "", RGB(0, 0, 0), false, 0, IDCANCEL, nullptr},
+        {"'navy' confirmed", "navy", RGB(0, 0, 128), false, 0, IDOK, "navy"},
+        {"'#00ff00' confirmed", "#00ff00", RGB(0, 255, 0), false, 0, IDOK, "lime"},
+        {"'hello', 18/52/86 chosen", "hello", RGB(0, 0, 0), true, code, IDOK, "#123456"},
+        {"nothing selected, red chosen", "", code, true, RGB(255, 0, 0), IDOK, "red"},
+        {"nothing selected after red, cancelled", "", code, true, RGB(1, 2, 3), IDCANCEL, nullptr},
+        {"a selection longer than the buffer", "#ABCDEF and more", RGB(0xAB, 0xCD, 0xEF), false, 0, IDOK, "#ABCDEF"},
+    };
+    bool first = true;
+    for (const CommandCase& c : cases) {
+        RunCommand(editor, c, first);
+        first = false;
+    }
+    DestroyWindow(editor);
+}
+
+// ---- Running ----
+
+struct AreaEntry {
+    const char* name;
+    void (*run)();
+};
+
+const AreaEntry AREAS[] = {
+    {"exports", TestExports},   {"resources", TestResources},   {"plugin_proc", TestPlugInProc},
+    {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
+};
+
+// An export by name, as the function type the editor declares for it.
+template <typename Func>
+Func Export(const char* name)
+{
+    // Through the generic function pointer type, which any function pointer converts to and from.
+    return reinterpret_cast<Func>(reinterpret_cast<void (*)()>(GetProcAddress(Module, name)));
+}
+
+bool LoadPlugin(const char* path)
+{
+    Module = LoadLibraryA(path);
+    if (!ok(Module != nullptr, "LoadLibraryA(\"%s\") failed, error %lu\n", path, GetLastError()))
+        return false;
+    OnCommand = Export<OnCommandFunc>("OnCommand");
+    QueryStatus = Export<QueryStatusFunc>("QueryStatus");
+    OnEvents = Export<OnEventsFunc>("OnEvents");
+    GetMenuTextID = Export<GetIdFunc>("GetMenuTextID");
+    GetStatusMessageID = Export<GetIdFunc>("GetStatusMessageID");
+    GetBitmapID = Export<GetIdFunc>("GetBitmapID");
+    PlugInProc = Export<PlugInProcFunc>("PlugInProc");
+    return ok(OnCommand && QueryStatus && OnEvents && GetMenuTextID && GetStatusMessageID && GetBitmapID && PlugInProc,
+              "an export is missing by name\n");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 2) {
+        printf("usage: huebird_dll_test PATH\\Huebird.dll [area...]\n");
+        return 2;
+    }
+    if (!LoadPlugin(argv[1]))
+        return 1;
+    int ran = 0;
+    for (const AreaEntry& area : AREAS) {
+        bool wanted = argc == 2;
+        for (int i = 2; i < argc; i++)
+            wanted = wanted || strcmp(argv[i], area.name) == 0;
+        if (!wanted)
+            continue;
+        Area = area.name;
+        int failuresBefore = Failures;
+        area.run();
+        printf("%s: %s\n", area.name, Failures == failuresBefore ? "ok" : "FAILED");
+        ran++;
+    }
+    if (ran == 0 || ran < argc - 2) {
+        printf("unknown area; areas are:");
+        for (const AreaEntry& area : AREAS)
+            printf(" %s", area.name);
+        printf("\n");
+        return 2;
+    }
+    printf("huebird_dll_test: %d tests executed, %d failures\n", Checks, Failures);
+    FreeLibrary(Module);
+    return Failures ? 1 : 0;
+}
