@@ -423,7 +423,8 @@ void TestResources()
         if (!ok(found != nullptr, "bitmap %u: not found in language 0x411\n", row.id))
             continue;
         DWORD size = SizeofResource(Module, found);
-        const BITMAPINFOHEADER* header = static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module, found)));
+        const BITMAPINFOHEADER* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module, found)));
         if (!ok(header != nullptr && size >= sizeof(BITMAPINFOHEADER), "bitmap %u: cannot be loaded\n", row.id))
             continue;
         ok(header->biSize == 40, "bitmap %u: header size %lu, expected 40\n", row.id, header->biSize);
@@ -744,7 +745,8 @@ void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
             inserts++;
     }
     if (!c.inserted) {
-        ok(Log.size() == 1, "%s: expected nothing entered, got %u messages\n", c.name, static_cast<unsigned>(Log.size()));
+        ok(Log.size() == 1, "%s: expected nothing entered, got %u messages\n", c.name,
+           static_cast<unsigned>(Log.size()));
         return;
     }
     if (!ok(Log.size() == 2 && inserts == 1, "%s: expected one insert-text after the dialog, got %u messages\n", c.name,
