@@ -1,0 +1,42 @@
+// The plug-in as the editor holds it: its library, its seven exports, and the questions the editor asks it.
+#pragma once
+
+#include "plugin_interface.h"
+
+#include <string>
+
+struct Plugin {
+    HMODULE module = nullptr;
+    std::wstring path;
+    OnCommandProc onCommand = nullptr;
+    QueryStatusProc queryStatus = nullptr;
+    OnEventsProc onEvents = nullptr;
+    GetMenuTextIdProc getMenuTextId = nullptr;
+    GetStatusMessageIdProc getStatusMessageId = nullptr;
+    GetBitmapIdProc getBitmapId = nullptr;
+    PlugInProcProc plugInProc = nullptr;
+};
+
+// Loads the library at path and finds its exports. On failure, says why in error and loads nothing.
+bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error);
+// Frees the library; plugin is empty afterwards.
+void UnloadPlugin(Plugin* plugin);
+
+// A string from the plug-in's string table; empty when it has none by that number.
+std::wstring PluginString(const Plugin& plugin, UINT id);
+
+// The status string's two parts: the status-bar text before its line feed, the tooltip after it.
+std::wstring StatusBarPart(const std::wstring& status);
+std::wstring TooltipPart(const std::wstring& status);
+
+// The answer to a text request (PIP_GET_NAME, PIP_GET_VERSION).
+struct PluginTextAnswer {
+    std::wstring text;
+    LRESULT size = 0;     // what the plug-in answered when asked for the size (lParam 0)
+    bool overrun = false; // it wrote past the capacity it was given
+};
+// Asks for the size first, then for the text into a buffer of exactly that capacity.
+PluginTextAnswer PluginText(const Plugin& plugin, HWND editor, UINT message);
+
+// The PIP_GET_BITMAP flags for a toolbar of this size and depth (16, 256 or 0 for true colour).
+WPARAM BitmapFlags(bool large, int colors);

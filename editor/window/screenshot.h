@@ -1,0 +1,9 @@
+// Screenshots: a part of the screen, as the display shows it, saved as a PNG file.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Copies area from the screen and writes it to path as PNG. False when either step fails.
+bool SaveScreenshot(const RECT& area, const std::wstring& path);
