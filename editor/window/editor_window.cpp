@@ -1,5 +1,4 @@
-// The editor window: its controls, its menu and toolbar built from the plug-in's answers, and its side of
-// the messages that the plug-in sends.
+// The editor window: its controls, its menu and toolbar from the plug-in's answers, and the plug-in's messages.
 #include "editor_window.h"
 
 #include "text.h"
@@ -153,7 +152,9 @@ void UpdateViewMenu(Editor* editor)
 {
     HMENU menu = GetMenu(editor->frame);
     CheckMenuRadioItem(menu, ID_VIEW_SMALL, ID_VIEW_LARGE, editor->large ? ID_VIEW_LARGE : ID_VIEW_SMALL, MF_BYCOMMAND);
-    UINT depth = editor->colors == 16 ? ID_VIEW_16_COLORS : editor->colors == 256 ? ID_VIEW_256_COLORS : ID_VIEW_TRUE_COLOR;
+    UINT depth = editor->colors == 16    ? ID_VIEW_16_COLORS
+                 : editor->colors == 256 ? ID_VIEW_256_COLORS
+                                         : ID_VIEW_TRUE_COLOR;
     CheckMenuRadioItem(menu, ID_VIEW_16_COLORS, ID_VIEW_TRUE_COLOR, depth, MF_BYCOMMAND);
 }
 
@@ -227,13 +228,7 @@ LRESULT AnswerGetSelection(Editor* editor, WPARAM capacity, LPARAM buffer)
 {
     editor->selectionRequests++;
     std::string ansi = ToAnsi(SelectedText(editor));
-    size_t count = 0;
-    while (count < ansi.size()) {
-        size_t next = count + (IsDBCSLeadByte(static_cast<BYTE>(ansi[count])) ? 2 : 1);
-        if (next > capacity || next > ansi.size())
-            break;
-        count = next;
-    }
+    size_t count = WholeCharacterBytes(ansi, capacity);
     if (buffer) {
         char* out = reinterpret_cast<char*>(buffer);
         memcpy(out, ansi.data(), count);
@@ -268,7 +263,8 @@ LRESULT AnswerReplayParam(Editor* editor, WPARAM param)
     if (!editor->replayed || value != editor->replayParam) {
         // No window is numbered 0, so 0 is what comes back before any parameter was saved.
         std::wstring meaning = value == 0 ? std::wstring(L"nothing saved yet")
-                                          : Format(L"window %d, selection at %d", static_cast<int>((value >> 16) & 0xFFFF),
+                                          : Format(L"window %d, selection at %d",
+                                                   static_cast<int>((value >> 16) & 0xFFFF),
                                                    static_cast<int>(value & 0xFFFF));
         Say(Format(L"  events: window %d gets 0x%08lX back through MSG_REPLAY_PARAM (%ls)", editor->number,
                    static_cast<unsigned long>(value), meaning.c_str()));
@@ -452,7 +448,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             ImageList_Destroy(editor->images);
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         delete editor;
-        return 0;
+        break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
@@ -626,16 +622,19 @@ void PrintPresentation(Editor* editor)
         UINT size, depth;
         const wchar_t* name;
     } MODES[] = {
-        {ID_VIEW_SMALL, ID_VIEW_16_COLORS, L"small, 16 colours"}, {ID_VIEW_SMALL, ID_VIEW_256_COLORS, L"small, 256 colours"},
-        {ID_VIEW_SMALL, ID_VIEW_TRUE_COLOR, L"small, true colour"}, {ID_VIEW_LARGE, ID_VIEW_16_COLORS, L"large, 16 colours"},
-        {ID_VIEW_LARGE, ID_VIEW_256_COLORS, L"large, 256 colours"}, {ID_VIEW_LARGE, ID_VIEW_TRUE_COLOR, L"large, true colour"},
+        {ID_VIEW_SMALL, ID_VIEW_16_COLORS, L"small, 16 colours"},
+        {ID_VIEW_SMALL, ID_VIEW_256_COLORS, L"small, 256 colours"},
+        {ID_VIEW_SMALL, ID_VIEW_TRUE_COLOR, L"small, true colour"},
+        {ID_VIEW_LARGE, ID_VIEW_16_COLORS, L"large, 16 colours"},
+        {ID_VIEW_LARGE, ID_VIEW_256_COLORS, L"large, 256 colours"},
+        {ID_VIEW_LARGE, ID_VIEW_TRUE_COLOR, L"large, true colour"},
     };
     for (const auto& mode : MODES) {
         SendMessageW(editor->frame, WM_COMMAND, mode.size, 0);
         SendMessageW(editor->frame, WM_COMMAND, mode.depth, 0);
         int width = 0, height = 0;
-        ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0)), &width,
-                              &height);
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
+        ImageList_GetIconSize(images, &width, &height);
         std::wstring palette = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
                                                     : std::wstring(L"no palette");
         Say(Format(L"  toolbar %ls: bitmap %u (%dx%d, %d bits a pixel, %ls), button picture %dx%d", mode.name,

@@ -1,6 +1,6 @@
-// The stand-in editor's windows: a document, a menu, a plug-ins toolbar and a status bar, all presenting the
-// one plug-in that the process has loaded, and answering the messages that the plug-in sends.
+// The stand-in editor's windows: document, menu, plug-ins toolbar and status bar, presenting the one plug-in.
 //
+// Every window presents the plug-in that the process has loaded and answers the messages that it sends.
 // What the editor makes of the plug-in's answers and when it calls it:
 // - QueryStatus: its result says whether the command is enabled; the BOOL it writes, whether the command's
 //   menu item and toolbar button show checked. It is asked when the Plug-ins menu opens, when the toolbar

@@ -1,5 +1,4 @@
-// huebird-window: a stand-in editor window that loads a plug-in DLL as the editor does, for trying the
-// plug-in by hand and for playing scripted runs of its command.
+// huebird-window: a stand-in editor window that loads a plug-in DLL as the editor does, for hand or script.
 #include "editor_window.h"
 #include "plugin.h"
 #include "script.h"

@@ -1,5 +1,6 @@
-// A small PNG writer: each row gets the Sub filter, so flat areas turn into runs of zeros, and the zlib stream
-// is one deflate block with the fixed codes, holding literals and runs (matches at distance 1).
+// A small PNG writer: Sub-filtered rows in one fixed-code deflate block of literals and runs.
+//
+// The Sub filter turns flat areas into runs of zeros, which matches at distance 1 take in a few bits each.
 #include "png.h"
 
 #include <stdio.h>
@@ -62,7 +63,8 @@ void RunOfLength(BitWriter* bits, int length)
 {
     static const int BASE[29] = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
                                  31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
-    static const int EXTRA[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
+    static const int EXTRA[29] = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
+                                  2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
     int code = 28;
     while (BASE[code] > length)
         code--;

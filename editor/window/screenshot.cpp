@@ -1,4 +1,4 @@
-// Copies from the screen's device context into a top-down 24-bit DIB, then hands its pixels to the PNG writer.
+// Screenshots: the screen's pixels copied into a top-down 24-bit DIB, then handed to the PNG writer.
 #include "screenshot.h"
 
 #include "png.h"

@@ -1,45 +1,7 @@
-// The scripted mode: the command line read into steps (runs of the command, presentation, uninstall), and
-// the steps played in the windows with the real dialogs, driven by the program itself.
+// The scripted mode's player: steps played in the windows with the real dialogs, answered by the program.
 #pragma once
 
-#include <windows.h>
-
-#include <string>
-#include <vector>
-
-// One run of the command: where, on what text, and how the colour dialog is answered.
-struct ScriptRun {
-    enum Answer { CONFIRM, CHOOSE, CANCEL };
-    bool setText = false;
-    std::wstring text;
-    bool setSelection = false;
-    std::wstring selection;
-    std::vector<COLORREF> customColors; // added to the dialog's custom colours before the answer
-    Answer answer = CONFIRM;
-    COLORREF color = 0; // for CHOOSE
-};
-
-struct ScriptStep {
-    enum Kind { RUN, PRESENT, UNINSTALL };
-    Kind kind = RUN;
-    int window = 1;
-    std::vector<int> view; // View menu commands given to the window first
-    ScriptRun run;
-    bool agree = false; // for UNINSTALL: the answer to the plug-in's question
-};
-
-struct Script {
-    std::wstring plugin; // empty: Huebird.dll beside the program
-    std::wstring shots;  // empty: no screenshots
-    bool stay = false;   // keep the windows open for the user after the steps
-    bool help = false;
-    std::vector<ScriptStep> steps;
-};
-
-// Reads the arguments after the program's name. On bad input, error says what is wrong in one line.
-bool ParseScript(const std::vector<std::wstring>& arguments, Script* script, std::wstring* error);
-
-extern const wchar_t SCRIPT_USAGE[];
+#include "arguments.h"
 
 // Plays the steps in the process's windows, opening windows as they are named. Returns false if one failed.
 bool PlayScript(const Script& script);

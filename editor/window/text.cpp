@@ -20,9 +20,10 @@ static std::string ToCodePage(UINT codePage, const std::wstring& text)
 {
     if (text.empty())
         return std::string();
-    int size = WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    int length = static_cast<int>(text.size());
+    int size = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string bytes(size, '\0');
-    WideCharToMultiByte(codePage, 0, text.data(), static_cast<int>(text.size()), &bytes[0], size, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), length, &bytes[0], size, nullptr, nullptr);
     return bytes;
 }
 
@@ -34,6 +35,18 @@ std::string ToAnsi(const std::wstring& text)
 std::string ToUtf8(const std::wstring& text)
 {
     return ToCodePage(CP_UTF8, text);
+}
+
+size_t WholeCharacterBytes(const std::string& ansi, size_t capacity)
+{
+    size_t count = 0;
+    while (count < ansi.size()) {
+        size_t next = count + (IsDBCSLeadByte(static_cast<BYTE>(ansi[count])) ? 2 : 1);
+        if (next > capacity || next > ansi.size())
+            break;
+        count = next;
+    }
+    return count;
 }
 
 std::wstring Quoted(const std::wstring& text)

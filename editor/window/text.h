@@ -1,5 +1,6 @@
-// Text in the window's three encodings (UTF-16 inside, the ANSI code page with the plug-in, UTF-8 for files
-// and pipes), and the transcript that the window prints.
+// Text in the window's encodings, and the transcript that it prints.
+//
+// UTF-16 inside, the ANSI code page with the plug-in, UTF-8 on pipes and in files.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,9 @@
 std::wstring FromAnsi(const std::string& ansi);
 std::string ToAnsi(const std::wstring& text);
 std::string ToUtf8(const std::wstring& text);
+
+// How many of the ANSI text's first bytes fit in capacity bytes without cutting a double-byte character.
+size_t WholeCharacterBytes(const std::string& ansi, size_t capacity);
 
 // The text in double quotes, with line breaks, tabs, quotes and backslashes escaped.
 std::wstring Quoted(const std::wstring& text);

@@ -1,4 +1,4 @@
-# Plays one case of huebird-window's scripted mode under Wine and checks what it printed.
+# Runs one case of huebird-window under Wine, or reads back window_unit_test's PNG, and checks the outcome.
 # Usage: cmake -DEMULATOR=<wine-run|prefix> -DPROGRAM=<huebird-window.exe> -DCASE=<name> -P window_test.cmake
 # (EMULATOR's parts are joined with |; it is empty where the program runs as it is.)
 cmake_minimum_required(VERSION 3.25)
@@ -226,22 +226,33 @@ elseif(CASE STREQUAL "screenshots")
         message(FATAL_ERROR "expected at least 1000 pixels of #123456 in the dialog's shot, got ${CMAKE_MATCH_1}")
     endif()
 
+elseif(CASE STREQUAL "png_read_back")
+    # PROGRAM is window_unit_test: it writes a picture and its pixels; ImageMagick decodes the picture.
+    file(REMOVE png_pattern.png png_pattern.rgb decoded.rgb)
+    run_window(png)
+    expect_success()
+    execute_process(COMMAND convert png_pattern.png -depth 8 rgb:decoded.rgb
+        ERROR_VARIABLE problem RESULT_VARIABLE status)
+    if(NOT status STREQUAL "0")
+        message(FATAL_ERROR "expected ImageMagick to read png_pattern.png, it says: ${problem}")
+    endif()
+    file(SHA256 png_pattern.rgb written)
+    file(SHA256 decoded.rgb decoded)
+    if(NOT written STREQUAL decoded)
+        file(SIZE png_pattern.rgb written_size)
+        file(SIZE decoded.rgb decoded_size)
+        message(FATAL_ERROR "expected the decoded pixels to be those written (${written_size} bytes), "
+                            "got ${decoded_size} bytes that differ")
+    endif()
+
 elseif(CASE STREQUAL "bad_arguments")
     # Each gets exit status 2 (1 for a plug-in that cannot be used), one line on stderr, nothing on stdout.
-    set(cases unknown positional no_value bad_window bad_component short_code named_colour unanswered
-        present_inside_run text_twice bad_view bad_uninstall missing_plugin plugin_without_exports)
+    # The parser's every message is window_unit_test's; these go through the whole program.
+    set(cases unknown positional bad_component unanswered missing_plugin plugin_without_exports)
     set(unknown --frobnicate)
     set(positional hello)
-    set(no_value --text)
-    set(bad_window --window 5 --confirm)
     set(bad_component --choose 18,52,256)
-    set(short_code --choose "#12345")
-    set(named_colour --custom red --confirm)
     set(unanswered --text "#00ff00" --confirm --text red)
-    set(present_inside_run --text red --present)
-    set(text_twice --text red --text blue --confirm)
-    set(bad_view --view huge --present)
-    set(bad_uninstall --uninstall maybe)
     set(missing_plugin --plugin nothere.dll --present)
     set(plugin_without_exports --plugin "C:\\windows\\system32\\comdlg32.dll" --present)
     set(failures "")

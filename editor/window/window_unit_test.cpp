@@ -1,0 +1,283 @@
+// Tests of huebird-window's parts that need no window: the command line, ANSI hand-over, quoting, PNG output.
+// Usage: window_unit_test arguments|ansi|quoting|png. The png group writes png_pattern.png and the pixels it
+// holds, png_pattern.rgb, into the current folder for a decoder to compare (see window_test.cmake).
+#include "arguments.h"
+#include "editor_window.h"
+#include "png.h"
+#include "text.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace {
+
+int Failures = 0;
+
+void Fail(const std::wstring& message)
+{
+    Failures++;
+    Say(L"FAILED: " + message);
+}
+
+// Reads a command line given as one string, arguments split at '|', so that a table shows them whole.
+std::vector<std::wstring> Split(const std::wstring& line)
+{
+    std::vector<std::wstring> arguments;
+    if (line.empty())
+        return arguments;
+    size_t start = 0;
+    for (;;) {
+        size_t bar = line.find(L'|', start);
+        arguments.push_back(line.substr(start, bar == std::wstring::npos ? bar : bar - start));
+        if (bar == std::wstring::npos)
+            return arguments;
+        start = bar + 1;
+    }
+}
+
+std::wstring ViewName(int command)
+{
+    switch (command) {
+    case ID_VIEW_SMALL: return L"small";
+    case ID_VIEW_LARGE: return L"large";
+    case ID_VIEW_16_COLORS: return L"16";
+    case ID_VIEW_256_COLORS: return L"256";
+    case ID_VIEW_TRUE_COLOR: return L"true";
+    }
+    return L"?";
+}
+
+std::wstring Hex(COLORREF color)
+{
+    return Format(L"#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+}
+
+// A parsed script in one line: options, then each step with what was set for it.
+std::wstring Describe(const Script& script)
+{
+    std::wstring text;
+    if (!script.plugin.empty())
+        text += L"plugin=" + script.plugin + L" ";
+    if (!script.shots.empty())
+        text += L"shots=" + script.shots + L" ";
+    if (script.stay)
+        text += L"stay ";
+    if (script.help)
+        text += L"help ";
+    for (const ScriptStep& step : script.steps) {
+        text += Format(L"| w%d ", step.window);
+        for (int command : step.view)
+            text += L"view=" + ViewName(command) + L" ";
+        if (step.kind == ScriptStep::PRESENT) {
+            text += L"present ";
+            continue;
+        }
+        if (step.kind == ScriptStep::UNINSTALL) {
+            text += step.agree ? L"uninstall=yes " : L"uninstall=no ";
+            continue;
+        }
+        const ScriptRun& run = step.run;
+        if (run.setText)
+            text += L"text=" + Quoted(run.text) + L" ";
+        if (run.setSelection)
+            text += L"select=" + Quoted(run.selection) + L" ";
+        for (COLORREF custom : run.customColors)
+            text += L"custom=" + Hex(custom) + L" ";
+        text += run.answer == ScriptRun::CONFIRM  ? std::wstring(L"confirm ")
+                : run.answer == ScriptRun::CANCEL ? std::wstring(L"cancel ")
+                                                  : L"choose=" + Hex(run.color) + L" ";
+    }
+    if (!text.empty())
+        text.pop_back();
+    return text;
+}
+
+void TestArguments()
+{
+    static const struct {
+        const wchar_t* arguments;
+        const wchar_t* script;
+    } ACCEPTED[] = {
+        {L"", L""},
+        {L"--stay|--plugin|x.dll|--shots|out", L"plugin=x.dll shots=out stay"},
+        {L"--text|#00ff00|--confirm", L"| w1 text=\"#00ff00\" confirm"},
+        {L"--text|a b|--select|b|--cancel", L"| w1 text=\"a b\" select=\"b\" cancel"},
+        {L"--select||--choose|18,52,86", L"| w1 select=\"\" choose=#123456"},
+        {L"--choose|#aBcDeF", L"| w1 choose=#ABCDEF"},
+        {L"--choose|0,0,0|--choose|255,255,255", L"| w1 choose=#000000 | w1 choose=#FFFFFF"},
+        {L"--custom|255,128,0|--custom|#0080FF|--confirm", L"| w1 custom=#FF8000 custom=#0080FF confirm"},
+        {L"--window|2|--confirm|--confirm", L"| w2 confirm | w1 confirm"},
+        {L"--window|4|--view|large|--view|true|--present", L"| w4 view=large view=true present"},
+        {L"--view|small|--view|16|--view|256|--cancel", L"| w1 view=small view=16 view=256 cancel"},
+        {L"--uninstall|no|--window|3|--uninstall|yes", L"| w1 uninstall=no | w3 uninstall=yes"},
+        {L"--text|--confirm|--confirm", L"| w1 text=\"--confirm\" confirm"},
+        {L"-h", L"help"},
+    };
+    for (const auto& accepted : ACCEPTED) {
+        Script script;
+        std::wstring error;
+        if (!ParseScript(Split(accepted.arguments), &script, &error)) {
+            Fail(Format(L"%ls: expected %ls, got the error %ls", Quoted(accepted.arguments).c_str(),
+                        Quoted(accepted.script).c_str(), error.c_str()));
+        } else if (Describe(script) != accepted.script) {
+            Fail(Format(L"%ls: expected %ls, got %ls", Quoted(accepted.arguments).c_str(),
+                        Quoted(accepted.script).c_str(), Quoted(Describe(script)).c_str()));
+        }
+    }
+
+    static const struct {
+        const wchar_t* arguments;
+        const wchar_t* error;
+    } REJECTED[] = {
+        {L"--frobnicate", L"unknown option \"--frobnicate\""},
+        {L"hello", L"unexpected argument \"hello\": steps are options"},
+        {L"--text", L"--text needs a value"},
+        {L"--window|0|--confirm", L"--window takes a number from 1 to 4, not \"0\""},
+        {L"--window|02x|--confirm", L"--window takes a number from 1 to 4, not \"02x\""},
+        {L"--window|1|--window|2|--confirm", L"--window given twice for one step"},
+        {L"--choose|256,0,0", L"--choose takes R,G,B or #RRGGBB, not \"256,0,0\""},
+        {L"--choose|1,2", L"--choose takes R,G,B or #RRGGBB, not \"1,2\""},
+        {L"--choose|1,2,3,4", L"--choose takes R,G,B or #RRGGBB, not \"1,2,3,4\""},
+        {L"--choose|,2,3", L"--choose takes R,G,B or #RRGGBB, not \",2,3\""},
+        {L"--choose|#12G456", L"--choose takes R,G,B or #RRGGBB, not \"#12G456\""},
+        {L"--choose|#1234567", L"--choose takes R,G,B or #RRGGBB, not \"#1234567\""},
+        {L"--custom|red|--confirm", L"--custom takes R,G,B or #RRGGBB, not \"red\""},
+        {L"--select|a|--select|b|--confirm", L"--select given twice for one run"},
+        {L"--text|a|--present", L"run options before --present: end the run with --confirm, --choose or --cancel"},
+        {L"--custom|1,2,3|--uninstall|yes", L"run options before --uninstall: end the run with --confirm, --choose "
+                                            L"or --cancel"},
+        {L"--uninstall|maybe", L"--uninstall takes yes or no, not \"maybe\""},
+        {L"--view|huge|--present", L"--view takes small, large, 16, 256 or true, not \"huge\""},
+        {L"--confirm|--text|a", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
+        {L"--window|2", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
+        {L"--view|large", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
+    };
+    for (const auto& rejected : REJECTED) {
+        Script script;
+        std::wstring error;
+        if (ParseScript(Split(rejected.arguments), &script, &error)) {
+            Fail(Format(L"%ls: expected the error %ls, got %ls", Quoted(rejected.arguments).c_str(),
+                        Quoted(rejected.error).c_str(), Quoted(Describe(script)).c_str()));
+        } else if (error != rejected.error) {
+            Fail(Format(L"%ls: expected the error %ls, got %ls", Quoted(rejected.arguments).c_str(),
+                        Quoted(rejected.error).c_str(), Quoted(error).c_str()));
+        }
+    }
+}
+
+// Bytes as \xNN, for messages about ANSI text.
+std::wstring Bytes(const std::string& bytes)
+{
+    std::wstring text;
+    for (unsigned char byte : bytes)
+        text += Format(L"\\x%02X", byte);
+    return text;
+}
+
+void TestAnsi()
+{
+    if (GetACP() != 932) {
+        Fail(Format(L"expected the ANSI code page 932, got %u", GetACP()));
+        return;
+    }
+    // 色 is 0x90 0x46 in code page 932.
+    if (ToAnsi(L"#色") != "#\x90\x46" || FromAnsi("#\x90\x46") != L"#色")
+        Fail(L"expected #色 and #\\x90\\x46 to convert into each other, got " + Bytes(ToAnsi(L"#色")) + L" and " +
+             FromAnsi("#\x90\x46"));
+
+    // What MSG_GET_SELECTION hands over: whole characters only.
+    static const struct {
+        const wchar_t* selection;
+        size_t capacity;
+        size_t bytes;
+    } CASES[] = {
+        {L"", 8, 0},           {L"lime", 8, 4},       {L"#00ff00", 8, 7},      {L"fuchsias", 8, 8},
+        {L"#00ff00ff", 8, 8},  {L"色は#00ff00", 8, 8}, {L"abcdefg色", 8, 7},   {L"abcdef色", 8, 8},
+        {L"色", 1, 0},          {L"色", 2, 2},          {L"lime", 0, 0},        {L"ｱｲｳｴｵｶｷｸｹ", 8, 8},
+    };
+    for (const auto& each : CASES) {
+        size_t bytes = WholeCharacterBytes(ToAnsi(each.selection), each.capacity);
+        if (bytes != each.bytes)
+            Fail(Format(L"%ls into %u bytes: expected %u bytes handed over, got %u", Quoted(each.selection).c_str(),
+                        static_cast<unsigned>(each.capacity), static_cast<unsigned>(each.bytes),
+                        static_cast<unsigned>(bytes)));
+    }
+}
+
+void TestQuoting()
+{
+    static const struct {
+        const wchar_t* text;
+        const wchar_t* quoted;
+    } CASES[] = {
+        {L"", L"\"\""},
+        {L"lime", L"\"lime\""},
+        {L"a\r\nb\tc", L"\"a\\r\\nb\\tc\""},
+        {L"say \"hi\" \\ bye", L"\"say \\\"hi\\\" \\\\ bye\""},
+        {L"色を選択", L"\"色を選択\""},
+    };
+    for (const auto& each : CASES) {
+        if (Quoted(each.text) != each.quoted)
+            Fail(L"expected " + std::wstring(each.quoted) + L", got " + Quoted(each.text));
+    }
+    if (ColorText(RGB(18, 52, 86)) != L"#123456 (red 18, green 52, blue 86)")
+        Fail(L"expected #123456 (red 18, green 52, blue 86), got " + ColorText(RGB(18, 52, 86)));
+}
+
+// A picture with what screenshots have (flat areas, runs past deflate's longest match, edges) and what they
+// rarely have (noise), at a width whose rows are no multiple of four bytes.
+void TestPng()
+{
+    const int width = 301, height = 23;
+    std::vector<uint8_t> rgb;
+    uint32_t noise = 12345;
+    for (int y = 0; y < height; y++) {
+        for (int x = 0; x < width; x++) {
+            uint8_t pixel[3];
+            if (y < 8) {
+                pixel[0] = pixel[1] = pixel[2] = x < 290 ? 255 : 0;
+            } else if (y < 16) {
+                pixel[0] = static_cast<uint8_t>(x);
+                pixel[1] = static_cast<uint8_t>(y * 10);
+                pixel[2] = static_cast<uint8_t>(x * y);
+            } else {
+                for (uint8_t& part : pixel) {
+                    noise = noise * 1103515245 + 12345;
+                    part = static_cast<uint8_t>(noise >> 16);
+                }
+            }
+            rgb.insert(rgb.end(), pixel, pixel + 3);
+        }
+    }
+    std::vector<uint8_t> png = EncodePng(rgb, width, height);
+    const uint8_t SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    if (png.size() < 8 || !std::equal(SIGNATURE, SIGNATURE + 8, png.begin()))
+        Fail(L"expected the PNG signature at the start of the file");
+    // The Sub filter and the runs make the flat rows small: well under the raw pixels' size.
+    if (png.size() >= rgb.size())
+        Fail(Format(L"expected fewer than %u bytes, got %u", static_cast<unsigned>(rgb.size()),
+                    static_cast<unsigned>(png.size())));
+    if (!WriteFileBytes(L"png_pattern.png", png) || !WriteFileBytes(L"png_pattern.rgb", rgb))
+        Fail(L"cannot write png_pattern.png and png_pattern.rgb");
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    std::wstring group = argc == 2 ? argv[1] : L"";
+    if (group == L"arguments")
+        TestArguments();
+    else if (group == L"ansi")
+        TestAnsi();
+    else if (group == L"quoting")
+        TestQuoting();
+    else if (group == L"png")
+        TestPng();
+    else {
+        Complain(L"usage: window_unit_test arguments|ansi|quoting|png");
+        return 2;
+    }
+    return Failures == 0 ? 0 : 1;
+}
