@@ -84,11 +84,12 @@ BOOL DriveColorDialog(HWND owner, void* context)
                 PressDialogButton(other, IDCANCEL);
             return TRUE;
         }
-        if (!ReadColorDialogRgb(drive->dialog, &drive->openedOn)) {
-            Say(L"  dialog: shows no colour");
+        if (ReadColorDialogRgb(drive->dialog, &drive->openedOn)) {
+            Say(L"  dialog: opens on " + ColorText(drive->openedOn));
+        } else {
+            Say(L"  dialog: opens showing no colour");
             drive->failed = true;
         }
-        Say(L"  dialog: opens on " + ColorText(drive->openedOn));
         drive->ticks = 0;
         return FALSE;
     }
