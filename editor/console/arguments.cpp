@@ -60,16 +60,10 @@ static BOOL ParseComponents(const std::string& text, COLORREF* color)
 BOOL ParseColorArgument(const std::string& text, COLORREF* color)
 {
     if (!text.empty() && text[0] == '#') {
+        // Exactly a code: the plug-in's decoder then reads it from the string's seven bytes and its NUL.
         if (text.size() != 7)
             return FALSE;
-        int digits[6];
-        for (int i = 0; i < 6; i++) {
-            digits[i] = HexDigitValue(text[1 + i]);
-            if (digits[i] < 0)
-                return FALSE;
-        }
-        *color = RGB(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
-        return TRUE;
+        return ParseColorText(text.c_str(), color);
     }
     if (!text.empty() && text[0] >= '0' && text[0] <= '9')
         return ParseComponents(text, color);
