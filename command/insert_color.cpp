@@ -36,7 +36,7 @@ void InsertColorText(COLORREF color, HWND hwnd)
 void WINAPI OnCommand(HWND hwnd)
 {
     CHOOSECOLORA dialog = {};
-    dialog.lStructSize = sizeof dialog;
+    dialog.lStructSize = static_cast<DWORD>(sizeof dialog);
     dialog.hwndOwner = hwnd;
     dialog.lpCustColors = CustomColors;
     dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
