@@ -555,21 +555,26 @@ struct BoxVisit {
     bool yesNo;          // Yes and No buttons, and no OK or Cancel
 };
 
-// Ticks before a watch gives up on its dialog, and what it does then.
+// Ticks before a watch gives up on its dialog.
 const int GIVE_UP_TICKS = 200;
+
+// Counts one more tick without the awaited dialog. TRUE once the watch gives up: whatever else opened is
+// then closed, so the test goes on.
+BOOL GiveUpWaiting(HWND owner, int* ticks)
+{
+    if (++*ticks < GIVE_UP_TICKS)
+        return FALSE;
+    if (HWND other = FindOwnedDialog(owner))
+        PostMessageA(other, WM_CLOSE, 0, 0);
+    return TRUE;
+}
 
 BOOL AnswerMessageBox(HWND owner, void* context)
 {
     BoxVisit* visit = static_cast<BoxVisit*>(context);
     HWND box = FindMessageBox(owner);
-    if (!box) {
-        if (++visit->ticks < GIVE_UP_TICKS)
-            return FALSE;
-        // Whatever else opened, close it so the test goes on.
-        if (HWND other = FindOwnedDialog(owner))
-            PostMessageA(other, WM_CLOSE, 0, 0);
-        return TRUE;
-    }
+    if (!box)
+        return GiveUpWaiting(owner, &visit->ticks);
     visit->seen = true;
     char text[256] = "", caption[256] = "";
     ReadMessageBoxText(box, text, sizeof text);
@@ -678,13 +683,8 @@ BOOL AnswerColorDialog(HWND owner, void* context)
 {
     DialogVisit* visit = static_cast<DialogVisit*>(context);
     HWND dialog = FindColorDialog(owner);
-    if (!dialog) {
-        if (++visit->ticks < GIVE_UP_TICKS)
-            return FALSE;
-        if (HWND other = FindOwnedDialog(owner))
-            PostMessageA(other, WM_CLOSE, 0, 0);
-        return TRUE;
-    }
+    if (!dialog)
+        return GiveUpWaiting(owner, &visit->ticks);
     visit->seen = true;
     visit->messagesBefore = Log.size();
     visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
