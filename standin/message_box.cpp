@@ -7,14 +7,6 @@ static int MessageBoxAnswer;
 // The calls since the last reset, and what the last one was asked to show.
 static StandinMessageBox LastMessageBox;
 
-static void CopyCut(char* dest, int size, LPCSTR source)
-{
-    int i = 0;
-    for (; source && i < size - 1 && source[i] != '\0'; i++)
-        dest[i] = source[i];
-    dest[i] = '\0';
-}
-
 void StandinSetMessageBoxAnswer(int answer)
 {
     MessageBoxAnswer = answer;
@@ -35,8 +27,8 @@ int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
 {
     LastMessageBox.count++;
     LastMessageBox.owner = owner;
-    CopyCut(LastMessageBox.text, sizeof LastMessageBox.text, text);
-    CopyCut(LastMessageBox.caption, sizeof LastMessageBox.caption, caption);
+    lstrcpynA(LastMessageBox.text, text ? text : "", sizeof LastMessageBox.text);
+    lstrcpynA(LastMessageBox.caption, caption ? caption : "", sizeof LastMessageBox.caption);
     LastMessageBox.style = type;
     return MessageBoxAnswer;
 }

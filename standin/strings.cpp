@@ -73,14 +73,8 @@ int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax)
     if (const StandinModule* module = ModuleFromHandle(instance)) {
         for (int i = 0; i < module->count; i++) {
             if (module->strings[i].id == id) {
-                LPCSTR text = module->strings[i].text;
-                int length = 0;
-                while (length < bufferMax - 1 && text[length] != '\0') {
-                    buffer[length] = text[length];
-                    length++;
-                }
-                buffer[length] = '\0';
-                return length;
+                lstrcpynA(buffer, module->strings[i].text, bufferMax);
+                return lstrlenA(buffer);
             }
         }
     }
