@@ -5,12 +5,10 @@ cmake_minimum_required(VERSION 3.25)
 
 string(REPLACE "|" ";" emulator "${EMULATOR}")
 
-# Runs the program; sets output, errors (without the virtual display's farewell) and result in the caller.
+# Runs the program; sets output, errors and result in the caller.
 function(run_window)
     execute_process(COMMAND ${emulator} ${PROGRAM} ${ARGN} INPUT_FILE /dev/null
         OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
-    # Xlib's notice in Wine's own processes when xvfb-run ends the display under them.
-    string(REGEX REPLACE "X connection to [^\n]* broken[^\n]*\n?" "" err "${err}")
     string(REPLACE "\r" "" err "${err}")
     set(output "${out}" PARENT_SCOPE)
     set(errors "${err}" PARENT_SCOPE)
