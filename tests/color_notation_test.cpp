@@ -93,6 +93,28 @@ private:
     char* base_;
 };
 
+// A text of a given length, and whether and to what colour it decodes.
+struct DecodeCase {
+    const char* text;
+    BOOL found;
+    COLORREF color;
+};
+
+// Decodes each case's first length bytes placed so that they end right at the guard of a fresh page.
+template <size_t N>
+void ExpectDecodedAtGuard(const DecodeCase (&cases)[N], size_t length)
+{
+    GuardedPage page;
+    ASSERT_TRUE(page.ok()) << "could not map a guarded page";
+    for (const DecodeCase& c : cases) {
+        char* text = page.EndingAt(length);
+        memcpy(text, c.text, length);
+        COLORREF color = UNTOUCHED;
+        EXPECT_EQ(c.found, ParseColorText(text, &color)) << "found flag for " << Shown(c.text);
+        EXPECT_EQ(Hex(c.color), Hex(color)) << "colour of " << Shown(c.text);
+    }
+}
+
 struct NameCase {
     const char* name;
     int red, green, blue;
@@ -261,50 +283,26 @@ TEST(ParseColorText, FindsNothingForAnyTextStartingWithAByteFrom0x80To0xFF)
 
 TEST(ParseColorText, ReadsNoFurtherThanTheSeventhByteOfAFullBuffer)
 {
-    GuardedPage page;
-    ASSERT_TRUE(page.ok()) << "could not map a guarded page";
     // Seven readable bytes end at the guard: touching the eighth byte of the buffer faults.
-    const struct {
-        const char* text;
-        BOOL found;
-        COLORREF color;
-    } cases[] = {
+    const DecodeCase cases[] = {
         {"#123456", TRUE, RGB(0x12, 0x34, 0x56)}, {"#ABCDEF", TRUE, RGB(0xAB, 0xCD, 0xEF)},
         {"#12345G", FALSE, UNTOUCHED},            {"fuchsia", TRUE, RGB(255, 0, 255)},
         {"FUCHSIA", TRUE, RGB(255, 0, 255)},      {"fuchsix", FALSE, UNTOUCHED},
         {"Redwood", TRUE, RGB(255, 0, 0)},        {"xxxxxxx", FALSE, UNTOUCHED},
         {"\xFF\xFF\xFF\xFF\xFF\xFF\xFF", FALSE, UNTOUCHED},
     };
-    for (const auto& c : cases) {
-        char* text = page.EndingAt(COLOR_TEXT_SIZE - 1);
-        memcpy(text, c.text, COLOR_TEXT_SIZE - 1);
-        COLORREF color = UNTOUCHED;
-        EXPECT_EQ(c.found, ParseColorText(text, &color)) << "found flag for " << Shown(c.text);
-        EXPECT_EQ(Hex(c.color), Hex(color)) << "colour of " << Shown(c.text);
-    }
+    ExpectDecodedAtGuard(cases, COLOR_TEXT_SIZE - 1);
 }
 
 TEST(ParseColorText, DecodesFullEightByteBuffersWithoutANul)
 {
-    GuardedPage page;
-    ASSERT_TRUE(page.ok()) << "could not map a guarded page";
-    const struct {
-        const char* text;
-        BOOL found;
-        COLORREF color;
-    } cases[] = {
+    const DecodeCase cases[] = {
         {"#1234567", TRUE, RGB(0x12, 0x34, 0x56)}, {"#12345G7", FALSE, UNTOUCHED},
         {"fuchsias", TRUE, RGB(255, 0, 255)},      {"redwoods", TRUE, RGB(255, 0, 0)},
         {"yellowed", TRUE, RGB(255, 255, 0)},      {"grayness", TRUE, RGB(128, 128, 128)},
         {"xxxxxxxx", FALSE, UNTOUCHED},            {"\x90\xD4\x90\xD4\x90\xD4\x90\xD4", FALSE, UNTOUCHED},
     };
-    for (const auto& c : cases) {
-        char* text = page.EndingAt(COLOR_TEXT_SIZE);
-        memcpy(text, c.text, COLOR_TEXT_SIZE);
-        COLORREF color = UNTOUCHED;
-        EXPECT_EQ(c.found, ParseColorText(text, &color)) << "found flag for " << Shown(c.text);
-        EXPECT_EQ(Hex(c.color), Hex(color)) << "colour of " << Shown(c.text);
-    }
+    ExpectDecodedAtGuard(cases, COLOR_TEXT_SIZE);
 }
 
 TEST(FormatColorText, EncodesEveryNamedColourAsItsNameFromTheTable)
