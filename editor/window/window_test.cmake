@@ -3,6 +3,8 @@
 # (EMULATOR's parts are joined with |; it is empty where the program runs as it is.)
 cmake_minimum_required(VERSION 3.25)
 
+include(${CMAKE_CURRENT_LIST_DIR}/../argument_error.cmake)
+
 string(REPLACE "|" ";" emulator "${EMULATOR}")
 
 # Runs the program; sets output, errors and result in the caller.
@@ -260,17 +262,7 @@ elseif(CASE STREQUAL "bad_arguments")
             set(status 1)
         endif()
         run_window(${${case}})
-        string(REGEX MATCHALL "\n" newlines "${errors}")
-        list(LENGTH newlines lines)
-        if(NOT result STREQUAL status)
-            string(APPEND failures "${case}: expected exit status ${status}, got ${result}\n")
-        endif()
-        if(NOT output STREQUAL "")
-            string(APPEND failures "${case}: expected nothing on stdout, got: ${output}\n")
-        endif()
-        if(NOT lines EQUAL 1 OR NOT errors MATCHES "^huebird-window: [^\n]+\n$")
-            string(APPEND failures "${case}: expected one line 'huebird-window: ...' on stderr, got: ${errors}\n")
-        endif()
+        expect_argument_error(${case} huebird-window ${status})
     endforeach()
     run_window(--help)
     if(NOT result STREQUAL "0" OR NOT output MATCHES "^Usage: huebird-window")
