@@ -357,3 +357,33 @@ TEST_F(InsertColorCommand, FillsTheDialogRecordAfreshOnEveryRun)
         EXPECT_EQ(Hex(RGB(1, 2, 3)), Hex(run.preset)) << "run " << i;
     }
 }
+
+TEST_F(InsertColorCommand, ColorFromSelectionSaysWhetherTheSelectionNamesAColour)
+{
+    // TRUE with the selection's colour, FALSE with LastHexColor; "#123456" is the fallback's colour but
+    // named by the selection, so only the BOOL tells the two apart.
+    LastHexColor = RGB(18, 52, 86);
+    const struct {
+        const char* selection;
+        BOOL named;
+        COLORREF color;
+    } cases[] = {
+        {"navy", TRUE, RGB(0, 0, 128)},     {"#123456", TRUE, RGB(18, 52, 86)},
+        {"black", TRUE, RGB(0, 0, 0)},      {"#ffffff", TRUE, RGB(255, 255, 255)},
+        {"#ABCDEF and more", TRUE, RGB(0xAB, 0xCD, 0xEF)},
+        {"", FALSE, RGB(18, 52, 86)},       {"hello", FALSE, RGB(18, 52, 86)},
+        {"#12G456", FALSE, RGB(18, 52, 86)}, {"grey", FALSE, RGB(18, 52, 86)},
+        {"#", FALSE, RGB(18, 52, 86)},
+    };
+    for (const auto& c : cases) {
+        editor.selection = c.selection;
+        Events.clear();
+        COLORREF color = 0xA5A5A5A5; // what the caller's variable held before
+        BOOL named = ColorFromSelection(window, &color);
+        EXPECT_EQ(c.named, named) << "selection '" << c.selection << "'";
+        EXPECT_EQ(Hex(c.color), Hex(color)) << "colour written for selection '" << c.selection << "'";
+        ASSERT_EQ(1u, Events.size()) << "one get-selection, for selection '" << c.selection << "'";
+        EXPECT_EQ(Event::GET_SELECTION, Events[0].kind);
+    }
+    EXPECT_EQ(Hex(RGB(18, 52, 86)), Hex(LastHexColor)) << "reading the selection changes no fallback";
+}
