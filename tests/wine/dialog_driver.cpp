@@ -26,6 +26,9 @@ static BOOL CALLBACK CheckOwnedDialog(HWND hwnd, LPARAM lParam)
     return FALSE;
 }
 
+// The dialog that a finder last returned: the running watch does not count it as unexpected.
+static HWND ExpectedDialog;
+
 static HWND FindDialogWith(HWND owner, int requiredControl)
 {
     OwnedDialogSearch search = {owner, requiredControl, nullptr};
@@ -33,20 +36,27 @@ static HWND FindDialogWith(HWND owner, int requiredControl)
     return search.found;
 }
 
+static HWND Expect(HWND dialog)
+{
+    if (dialog)
+        ExpectedDialog = dialog;
+    return dialog;
+}
+
 HWND FindOwnedDialog(HWND owner)
 {
-    return FindDialogWith(owner, 0);
+    return Expect(FindDialogWith(owner, 0));
 }
 
 HWND FindColorDialog(HWND owner)
 {
     HWND dialog = FindDialogWith(owner, COLOR_RED);
-    return dialog && GetDlgItem(dialog, COLOR_GREEN) && GetDlgItem(dialog, COLOR_BLUE) ? dialog : nullptr;
+    return Expect(dialog && GetDlgItem(dialog, COLOR_GREEN) && GetDlgItem(dialog, COLOR_BLUE) ? dialog : nullptr);
 }
 
 HWND FindMessageBox(HWND owner)
 {
-    return FindDialogWith(owner, MESSAGE_BOX_TEXT_ID);
+    return Expect(FindDialogWith(owner, MESSAGE_BOX_TEXT_ID));
 }
 
 BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color)
@@ -103,16 +113,90 @@ static void* WatchContext;
 
 // TRUE while the handler runs, so a message loop inside it does not start another tick.
 static BOOL WatchBusy;
+// TRUE once the handler has returned TRUE: the watch then only closes unexpected windows.
+static BOOL WatchHandlerDone;
+
+// How many unexpected windows the watch closed, and the first one's description in UTF-8.
+static int UnexpectedCount;
+static char UnexpectedDescription[512];
+
+// The UTF-16 text as UTF-8 within the description's room, for test logs and transcripts alike.
+static void AppendUtf8(char* description, int size, const WCHAR* text)
+{
+    int used = lstrlenA(description);
+    int written = WideCharToMultiByte(CP_UTF8, 0, text, -1, description + used, size - used, nullptr, nullptr);
+    if (!written)
+        description[size - 1] = '\0'; // cut short: what fitted stays
+}
+
+static void DescribeWindow(HWND hwnd, char* description, int size)
+{
+    WCHAR className[64] = L"", caption[256] = L"", text[512] = L"";
+    GetClassNameW(hwnd, className, 64);
+    GetWindowTextW(hwnd, caption, 256);
+    GetDlgItemTextW(hwnd, MESSAGE_BOX_TEXT_ID, text, 512);
+    const WCHAR* parts[6] = {L"class \"", className, L"\", caption \"", caption, L"\", text \"", text};
+    description[0] = '\0';
+    for (const WCHAR* part : parts)
+        AppendUtf8(description, size, part);
+    AppendUtf8(description, size, L"\"");
+}
+
+struct UnexpectedSearch {
+    HWND owner;
+    HWND found;
+};
+
+static BOOL CALLBACK CheckUnexpected(HWND hwnd, LPARAM lParam)
+{
+    UnexpectedSearch* search = reinterpret_cast<UnexpectedSearch*>(lParam);
+    // Menus and tooltips come and go with the user's pointer and keys; other windows of the owner's class
+    // are the caller's own, such as further editor windows.
+    WCHAR className[64] = L"", ownerClass[64] = L"";
+    if (hwnd == search->owner || hwnd == ExpectedDialog || !IsWindowVisible(hwnd) ||
+        !GetClassNameW(hwnd, className, 64))
+        return TRUE;
+    GetClassNameW(search->owner, ownerClass, 64);
+    if (lstrcmpW(className, L"#32768") == 0 || lstrcmpW(className, L"tooltips_class32") == 0 ||
+        lstrcmpW(className, ownerClass) == 0)
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// Closes each unexpected window as it is found, and keeps the first one's description.
+static void CloseUnexpectedWindows(HWND owner)
+{
+    for (int closed = 0; closed < 8; closed++) {
+        UnexpectedSearch search = {owner, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), CheckUnexpected, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            return;
+        if (UnexpectedCount++ == 0)
+            DescribeWindow(search.found, UnexpectedDescription, sizeof UnexpectedDescription);
+        char className[8] = "";
+        GetClassNameA(search.found, className, sizeof className);
+        // A modal dialog's loop ends once EndDialog has marked it, and the window is gone right after.
+        if (lstrcmpA(className, "#32770") == 0)
+            EndDialog(search.found, IDCANCEL);
+        else
+            DestroyWindow(search.found);
+        // Hidden by EndDialog or destroyed, so the next search does not find it again.
+        if (IsWindow(search.found) && IsWindowVisible(search.found))
+            ShowWindow(search.found, SW_HIDE);
+    }
+}
 
 static void CALLBACK WatchTick(HWND, UINT, UINT_PTR, DWORD)
 {
     if (WatchBusy || !WatchTimer)
         return;
     WatchBusy = TRUE;
-    BOOL done = WatchHandler(WatchOwner, WatchContext);
+    if (!WatchHandlerDone)
+        WatchHandlerDone = WatchHandler(WatchOwner, WatchContext);
+    // After the handler, so that a dialog it has just found counts as expected.
+    CloseUnexpectedWindows(WatchOwner);
     WatchBusy = FALSE;
-    if (done)
-        StopDialogWatch();
 }
 
 BOOL StartDialogWatch(HWND owner, DialogWatchHandler handler, void* context, UINT intervalMs)
@@ -122,6 +206,10 @@ BOOL StartDialogWatch(HWND owner, DialogWatchHandler handler, void* context, UIN
     WatchOwner = owner;
     WatchHandler = handler;
     WatchContext = context;
+    WatchHandlerDone = FALSE;
+    ExpectedDialog = nullptr;
+    UnexpectedCount = 0;
+    UnexpectedDescription[0] = '\0';
     WatchTimer = SetTimer(nullptr, 0, intervalMs, WatchTick);
     return WatchTimer != 0;
 }
@@ -131,4 +219,11 @@ void StopDialogWatch()
     if (WatchTimer)
         KillTimer(nullptr, WatchTimer);
     WatchTimer = 0;
+}
+
+int UnexpectedWindowsClosed(char* description, int size)
+{
+    if (size > 0)
+        lstrcpynA(description, UnexpectedDescription, size);
+    return UnexpectedCount;
 }

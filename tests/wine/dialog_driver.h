@@ -7,7 +7,7 @@
 #include <windows.h>
 
 // Finding: each looks among the calling thread's visible top-level windows for a dialog owned by owner.
-// Returns null when there is none.
+// Returns null when there is none. What a finder returns is expected by the running watch (see below).
 HWND FindOwnedDialog(HWND owner);
 // An owned dialog with the red, green and blue edit controls of the colour dialog.
 HWND FindColorDialog(HWND owner);
@@ -32,7 +32,14 @@ BOOL PressDialogButton(HWND dialog, int id);
 // a thread timer of the calling thread, so whichever message loop runs there dispatches it: in particular
 // the modal loop of a dialog that the code under test opens. One watch at a time; a handler must not start
 // another.
+// Until it is stopped, the watch also closes, on the tick it appears, every visible top-level window of the
+// thread that nobody expected: any but the owner, windows of the owner's class, menus, tooltips and the
+// dialogs the finders returned. A dialog ends as if cancelled, any other window is destroyed, so that the
+// code under test returns and the caller can report it instead of waiting for a timeout.
 typedef BOOL (*DialogWatchHandler)(HWND owner, void* context);
 // FALSE if a watch is already running or no timer is left.
 BOOL StartDialogWatch(HWND owner, DialogWatchHandler handler, void* context, UINT intervalMs);
 void StopDialogWatch();
+// The unexpected windows that the last watch closed, and the first of them as class "...", caption "...",
+// text "..." (a message box's text) in UTF-8, NUL-terminated within size bytes (empty when there was none).
+int UnexpectedWindowsClosed(char* description, int size);

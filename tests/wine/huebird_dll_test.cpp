@@ -558,15 +558,19 @@ struct BoxVisit {
 // Ticks before a watch gives up on its dialog.
 const int GIVE_UP_TICKS = 200;
 
-// Counts one more tick without the awaited dialog. TRUE once the watch gives up: whatever else opened is
-// then closed, so the test goes on.
-BOOL GiveUpWaiting(HWND owner, int* ticks)
+// Counts one more tick without the awaited dialog. TRUE once the handler gives up; whatever else opened, the
+// watch closes at once as unexpected, so the test goes on.
+BOOL GiveUpWaiting(int* ticks)
 {
-    if (++*ticks < GIVE_UP_TICKS)
-        return FALSE;
-    if (HWND other = FindOwnedDialog(owner))
-        PostMessageA(other, WM_CLOSE, 0, 0);
-    return TRUE;
+    return ++*ticks >= GIVE_UP_TICKS;
+}
+
+// Fails when the watch had to close windows that the test did not expect, naming the first.
+void CheckNoUnexpectedWindow(const char* what)
+{
+    char window[512];
+    int closed = UnexpectedWindowsClosed(window, sizeof window);
+    ok(closed == 0, "%s: closed %d window(s) that the test did not expect, the first: %s\n", what, closed, window);
 }
 
 BOOL AnswerMessageBox(HWND owner, void* context)
@@ -574,7 +578,7 @@ BOOL AnswerMessageBox(HWND owner, void* context)
     BoxVisit* visit = static_cast<BoxVisit*>(context);
     HWND box = FindMessageBox(owner);
     if (!box)
-        return GiveUpWaiting(owner, &visit->ticks);
+        return GiveUpWaiting(&visit->ticks);
     visit->seen = true;
     char text[256] = "", caption[256] = "";
     ReadMessageBoxText(box, text, sizeof text);
@@ -601,6 +605,7 @@ void TestUninstall()
         LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
         StopDialogWatch();
         const char* button = c.button == IDYES ? "Yes" : "No";
+        CheckNoUnexpectedWindow(button);
         ok(visit.seen, "%s: no message box owned by the editor window appeared\n", button);
         ok(result == c.result, "%s: expected %lld, got %lld\n", button, S(c.result), S(result));
         const StringRow& question = STRINGS[2];
@@ -684,7 +689,7 @@ BOOL AnswerColorDialog(HWND owner, void* context)
     DialogVisit* visit = static_cast<DialogVisit*>(context);
     HWND dialog = FindColorDialog(owner);
     if (!dialog)
-        return GiveUpWaiting(owner, &visit->ticks);
+        return GiveUpWaiting(&visit->ticks);
     visit->seen = true;
     visit->messagesBefore = Log.size();
     visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
@@ -726,6 +731,7 @@ void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
 #endif
     StopDialogWatch();
 
+    CheckNoUnexpectedWindow(c.name);
     if (!ok(visit.seen, "%s: no colour dialog owned by the editor window appeared\n", c.name))
         return;
     ok(visit.read && visit.preset == c.preset, "%s: dialog opened on (%u, %u, %u), expected (%u, %u, %u)\n", c.name,
