@@ -53,6 +53,19 @@ bool Shoot(const RECT& area, const std::wstring& path)
     return false;
 }
 
+// Says in the transcript which window the last watch closed because no step awaited it; false if any.
+bool NoUnexpectedWindow()
+{
+    char first[512];
+    int closed = UnexpectedWindowsClosed(first, sizeof first);
+    if (closed == 0)
+        return true;
+    WCHAR text[512];
+    MultiByteToWideChar(CP_UTF8, 0, first, -1, text, 512);
+    Say(Format(L"  unexpected: %d window(s) closed, the first: ", closed) + text);
+    return false;
+}
+
 // The colour dialog of one run, answered step by step: one action a tick, so that the dialog has handled
 // the last one (clicks are posted) before the next.
 struct ColorDialogDrive {
@@ -231,7 +244,7 @@ bool ShootMenu(Editor* editor, const std::wstring& path)
         PumpMessages(TICK_MS);
     StopDialogWatch();
     PumpMessages(TICK_MS);
-    return drive.done && !drive.failed;
+    return NoUnexpectedWindow() && drive.done && !drive.failed;
 }
 
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
@@ -296,6 +309,8 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
         return false;
     SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_COMMAND, 0);
     StopDialogWatch();
+    if (!NoUnexpectedWindow())
+        drive.failed = true;
     if (!drive.dialog && !drive.failed) {
         Say(L"  dialog: did not open");
         drive.failed = true;
@@ -332,6 +347,8 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
         return false;
     SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_UNINSTALL, 0);
     StopDialogWatch();
+    if (!NoUnexpectedWindow())
+        drive.failed = true;
     if (!drive.answered) {
         Say(L"  message box: did not open");
         drive.failed = true;
