@@ -16,6 +16,7 @@ struct OptionInfo {
     bool windowOnly;
 };
 
+// Every option of either program.
 const OptionInfo OPTIONS[] = {
     {"--select", "a text", false},
     {"--window", "a number from 1 to 4", false},
@@ -32,6 +33,7 @@ const OptionInfo OPTIONS[] = {
     {"--stay", nullptr, true},
 };
 
+// The values of --view.
 const struct {
     const char* name;
     ViewMode mode;
@@ -103,6 +105,7 @@ std::vector<std::string> Components(const std::string& text)
     return parts;
 }
 
+// What a colour may be, for the message about one that is none.
 const char NAMES_HINT[] = "give #RRGGBB, R,G,B or one of black, silver, gray, white, maroon, red, purple, "
                           "fuchsia, green, lime, olive, yellow, navy, blue, teal, aqua";
 

@@ -34,6 +34,7 @@ static const char USAGE[] =
     "  --cancel            press Cancel\n"
     "\n"
     "A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
+    "A value that starts with -- is given as --OPTION=VALUE.\n"
     "When the last run has no answer, or there are no arguments at all, the answer is asked for in the\n"
     "terminal (stdin must be one), showing the preset as #RRGGBB and as a swatch when COLORTERM is\n"
     "truecolor or 24bit.\n"
