@@ -105,6 +105,16 @@ std::vector<std::string> Components(const std::string& text)
     return parts;
 }
 
+// Whether text is all of the name of color, not just its start.
+bool IsWholeName(const std::string& text, COLORREF color)
+{
+    for (const NamedColor& entry : NamedColors) {
+        if (entry.color == color)
+            return strlen(entry.name) == text.size();
+    }
+    return false;
+}
+
 // What a colour may be, for the message about one that is none.
 const char NAMES_HINT[] = "give #RRGGBB, R,G,B or one of black, silver, gray, white, maroon, red, purple, "
                           "fuchsia, green, lime, olive, yellow, navy, blue, teal, aqua";
@@ -161,19 +171,15 @@ std::string EscapedText(const std::string& text, bool keepUtf8)
             escaped += ch;
         } else if (byte >= 0x20 && byte < 0x7F) {
             escaped += ch;
-        } else if (byte >= 0x80 && keepUtf8) {
-            // The whole character when its bytes form one valid UTF-8 sequence.
+        } else {
+            // The whole character when its bytes form one valid UTF-8 sequence and that is wanted.
             size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
             std::string character = text.substr(i, length);
-            if (character.size() == length && IsValidUtf8(character)) {
+            if (keepUtf8 && byte >= 0x80 && character.size() == length && IsValidUtf8(character)) {
                 escaped += character;
                 i += length;
                 continue;
             }
-            char code[8];
-            snprintf(code, sizeof code, "\\x%02X", byte);
-            escaped += code;
-        } else {
             char code[8];
             snprintf(code, sizeof code, "\\x%02X", byte);
             escaped += code;
@@ -193,10 +199,9 @@ std::string ParseColorValue(const std::string& text, COLORREF* color)
             return Shown(value) + " is not #RRGGBB: it needs exactly six hexadecimal digits";
         for (size_t i = 1; i < 7; i++) {
             if (HexDigitValue(value[i]) < 0)
-                return Shown(value) + " is not #RRGGBB: " + Shown(value.substr(i, 1)) + " is not a hexadecimal digit";
+                return Shown(value) + " is not #RRGGBB: " + Shown(value.substr(i, 1)) +
+                       " is not a hexadecimal digit";
         }
-        // Seven bytes and the NUL: the plug-in's decoder reads exactly these.
-        return ParseColorText(value.c_str(), color) ? "" : Shown(value) + " is not #RRGGBB";
     }
     if ((value[0] >= '0' && value[0] <= '9') || value.find(',') != std::string::npos) {
         std::vector<std::string> parts = Components(value);
@@ -211,14 +216,15 @@ std::string ParseColorValue(const std::string& text, COLORREF* color)
         *color = RGB(rgb[0], rgb[1], rgb[2]);
         return "";
     }
-    // The plug-in's decoder is content with a name at the start of the text; a value must be the whole name.
-    COLORREF named;
-    if (value.size() < static_cast<size_t>(COLOR_TEXT_SIZE) && ParseColorText(value.c_str(), &named)) {
-        for (const NamedColor& entry : NamedColors) {
-            if (entry.color == named && strlen(entry.name) == value.size()) {
-                *color = named;
-                return "";
-            }
+    // Codes and names are the plug-in decoder's, given its whole buffer. It is content with a name at the
+    // start of the text; a value must be the whole name.
+    char buffer[COLOR_TEXT_SIZE] = {};
+    COLORREF decoded;
+    if (value.size() < sizeof buffer) {
+        memcpy(buffer, value.data(), value.size());
+        if (ParseColorText(buffer, &decoded) && (value[0] == '#' || IsWholeName(value, decoded))) {
+            *color = decoded;
+            return "";
         }
     }
     return Shown(value) + " is no colour; " + NAMES_HINT;
