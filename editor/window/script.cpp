@@ -113,7 +113,7 @@ BOOL DriveColorDialog(HWND owner, void* context)
                 if (!drive->walkClicked) {
                     Say(L"  dialog: has no custom colours to click");
                     drive->failed = true;
-                    drive->adds++;
+                    drive->customsAdded = run.customColors.size();
                 }
             } else {
                 PressDialogButton(drive->dialog, COLOR_ADD);
