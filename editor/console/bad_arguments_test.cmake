@@ -1,10 +1,11 @@
 # Bad arguments to huebird-console: each gets exit status 2, one line on stderr and nothing on stdout.
 # --help gets exit status 0 and the usage. Usage: cmake -DPROGRAM=<huebird-console> -P bad_arguments_test.cmake
-set(cases unknown short positional bad_code short_code big_component no_value long_selection two_selections
+set(cases unknown short positional option_as_selection bad_code short_code big_component no_value long_selection two_selections
     bad_window bad_slot bad_custom_color value_for_answer unanswered_without_terminal nothing_without_terminal)
 set(unknown --frobnicate)
 set(short -x --confirm)
 set(positional hello)
+set(option_as_selection --select --confirm)
 set(bad_code --select hello --choose "#12G456")
 set(short_code --choose "#12345")
 set(big_component --choose 18,52,860)

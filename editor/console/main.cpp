@@ -1,5 +1,5 @@
 // huebird-console: a stand-in editor for the terminal that runs the colour command and shows what it sees.
-#include "editor/console/arguments.h"
+#include "editor/arguments/command_line.h"
 
 #include "command/insert_color.h"
 #include "host/editor.h"
@@ -9,6 +9,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <langinfo.h>
+#include <locale.h>
 #include <unistd.h>
 
 #include <string>
@@ -32,6 +34,7 @@ static const char USAGE[] =
     "  --cancel            press Cancel\n"
     "\n"
     "A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
+    "A value that starts with -- is given as --OPTION=VALUE.\n"
     "When the last run has no answer, or there are no arguments at all, the answer is asked for in the\n"
     "terminal (stdin must be one), showing the preset as #RRGGBB and as a swatch when COLORTERM is\n"
     "truecolor or 24bit.\n"
@@ -51,10 +54,23 @@ struct ConsoleEditor {
 };
 
 // The run being made, which the colour dialog answers.
-static const ConsoleRun* CurrentRun;
+static const EditorStep* CurrentRun;
 
 // Whether the terminal shows 24-bit colour, for the swatches at the prompt.
 static bool TrueColorTerminal;
+
+// Whether the terminal's character set is UTF-8, so that UTF-8 text is shown as itself.
+static bool Utf8Terminal;
+
+// Text in double quotes on one line. In a UTF-8 terminal, text that holds valid UTF-8 beyond ASCII is shown as
+// itself with its bytes beside it; otherwise such bytes are written as \xNN.
+static std::string Shown(const std::string& text)
+{
+    std::string shown = "\"" + EscapedText(text, Utf8Terminal && IsValidUtf8(text)) + "\"";
+    if (Utf8Terminal && IsValidUtf8(text) && shown != "\"" + EscapedText(text, false) + "\"")
+        shown += " (" + EscapedText(text, false) + ")";
+    return shown;
+}
 
 static void PrintColor(FILE* out, COLORREF color)
 {
@@ -71,14 +87,14 @@ static void PrintSwatch(FILE* out, COLORREF color, const char* blanks)
 static void PrintCustomColors(const COLORREF* colors)
 {
     printf("custom colours");
-    bool any = false;
-    for (int i = 0; i < CONSOLE_CUSTOM_SLOTS; i++) {
+    int set = 0;
+    for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++) {
         if (colors[i] != 0) {
             printf(" %d=#%02X%02X%02X", i + 1, GetRValue(colors[i]), GetGValue(colors[i]), GetBValue(colors[i]));
-            any = true;
+            set++;
         }
     }
-    printf(any ? ", the others black\n" : " all black\n");
+    printf(set == 0 ? " all black\n" : set < CUSTOM_COLOR_SLOTS ? ", the others black\n" : "\n");
 }
 
 static void SetCustomColor(COLORREF* colors, const CustomColorSetting& setting)
@@ -102,18 +118,23 @@ static DialogAnswer AskAnswer(LPCHOOSECOLORA record)
                 GetBValue(record->rgbResult));
         if (TrueColorTerminal) {
             fprintf(stderr, "   custom ");
-            for (int i = 0; i < CONSOLE_CUSTOM_SLOTS; i++)
+            for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++)
                 PrintSwatch(stderr, record->lpCustColors[i], "  ");
         }
         fprintf(stderr, " > ");
-        char line[256];
-        if (!fgets(line, sizeof line, stdin)) {
+        // A line of any length is one answer.
+        std::string line;
+        int ch;
+        while ((ch = getchar()) != EOF && ch != '\n')
+            line += static_cast<char>(ch);
+        if (ch == EOF && line.empty()) {
             fprintf(stderr, "\n");
             printf("  dialog: end of input\n");
             return ANSWER_CANCEL;
         }
         CustomColorSetting setting;
-        switch (ParsePromptReply(line, &record->rgbResult, &setting)) {
+        std::string why;
+        switch (ParsePromptReply(line, &record->rgbResult, &setting, &why)) {
         case REPLY_CONFIRM:
             return ANSWER_CONFIRM;
         case REPLY_CANCEL:
@@ -124,8 +145,7 @@ static DialogAnswer AskAnswer(LPCHOOSECOLORA record)
             SetCustomColor(record->lpCustColors, setting);
             break;
         case REPLY_INVALID:
-            line[strcspn(line, "\r\n")] = '\0';
-            fprintf(stderr, "  not understood: \"%s\"\n", EscapedText(line).c_str());
+            fprintf(stderr, "  not understood: %s\n", why.c_str());
             break;
         }
     }
@@ -172,12 +192,11 @@ static LRESULT CALLBACK ConsoleEditorProc(HWND hwnd, UINT msg, WPARAM wParam, LP
         printf("  editor: asked for the selection into %lu bytes, hands over %lu",
                static_cast<unsigned long>(wParam), static_cast<unsigned long>(count));
         if (count > 0)
-            printf(": \"%s\"", EscapedText(editor->selection.substr(0, count)).c_str());
+            printf(": %s", Shown(editor->selection.substr(0, count)).c_str());
         printf("\n");
     } else if (msg == MSG_INSERT_TEXT) {
         const char* text = reinterpret_cast<const char*>(lParam);
-        printf("  editor: enters \"%s\"\n", EscapedText(std::string(text, strnlen(text, MAX_SELECTION_BYTES)))
-                                                 .c_str());
+        printf("  editor: enters %s\n", Shown(std::string(text, strnlen(text, MAX_SELECTION_BYTES))).c_str());
         editor->entered = true;
     } else {
         printf("  editor: message 0x%X, wParam %lu\n", msg, static_cast<unsigned long>(wParam));
@@ -187,8 +206,8 @@ static LRESULT CALLBACK ConsoleEditorProc(HWND hwnd, UINT msg, WPARAM wParam, LP
 
 int main(int argc, char** argv)
 {
-    ConsoleArguments arguments;
-    std::string error = ParseArguments(argc, argv, &arguments);
+    EditorArguments arguments;
+    std::string error = ParseEditorArguments(PROGRAM_CONSOLE, argc, argv, &arguments);
     if (!error.empty()) {
         fprintf(stderr, "huebird-console: %s\n", error.c_str());
         return 2;
@@ -198,8 +217,8 @@ int main(int argc, char** argv)
         return 0;
     }
     bool interactive = isatty(STDIN_FILENO);
-    for (size_t i = 0; i < arguments.runs.size(); i++) {
-        if (arguments.runs[i].answer == ANSWER_ASK && !interactive) {
+    for (size_t i = 0; i < arguments.steps.size(); i++) {
+        if (arguments.steps[i].answer == ANSWER_ASK && !interactive) {
             fprintf(stderr, "huebird-console: run %lu has no answer (--confirm, --choose or --cancel), and stdin is "
                             "no terminal to ask on\n", static_cast<unsigned long>(i + 1));
             return 2;
@@ -207,17 +226,20 @@ int main(int argc, char** argv)
     }
     const char* colorTerm = getenv("COLORTERM");
     TrueColorTerminal = colorTerm && (strcmp(colorTerm, "truecolor") == 0 || strcmp(colorTerm, "24bit") == 0);
+    // Only the character set is taken from the environment; numbers and messages stay as they are.
+    setlocale(LC_CTYPE, "");
+    Utf8Terminal = strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
 
-    ConsoleEditor editors[CONSOLE_WINDOW_COUNT];
-    HWND windows[CONSOLE_WINDOW_COUNT];
-    for (int i = 0; i < CONSOLE_WINDOW_COUNT; i++) {
+    ConsoleEditor editors[EDITOR_WINDOW_COUNT];
+    HWND windows[EDITOR_WINDOW_COUNT];
+    for (int i = 0; i < EDITOR_WINDOW_COUNT; i++) {
         editors[i] = ConsoleEditor{i + 1, "", false};
         windows[i] = StandinCreateWindow(ConsoleEditorProc, &editors[i]);
     }
     StandinSetColorDialog(ConsoleColorDialog);
 
-    for (size_t i = 0; i < arguments.runs.size(); i++) {
-        const ConsoleRun& run = arguments.runs[i];
+    for (size_t i = 0; i < arguments.steps.size(); i++) {
+        const EditorStep& run = arguments.steps[i];
         ConsoleEditor& editor = editors[run.window - 1];
         editor.selection = run.selection;
         editor.entered = false;
@@ -226,7 +248,7 @@ int main(int argc, char** argv)
         if (run.selection.empty())
             printf("nothing selected\n");
         else
-            printf("selection \"%s\"\n", EscapedText(run.selection).c_str());
+            printf("selection %s\n", Shown(run.selection).c_str());
         OnCommand(windows[run.window - 1]);
         if (!editor.entered)
             printf("  editor: nothing entered\n");

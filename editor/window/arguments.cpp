@@ -1,4 +1,4 @@
-// The scripted mode's command line: options and steps read into a Script, or a one-line error.
+// The scripted mode's command line: the shared parser's result in the window's terms, and the usage.
 #include "arguments.h"
 
 #include "editor_window.h"
@@ -23,74 +23,46 @@ const wchar_t SCRIPT_USAGE[] =
     L"  --window N          run in window N, 1 to 4, opened with File > New window as needed (default 1)\n"
     L"  --text TEXT         the document's text, all of it selected\n"
     L"  --select TEXT       select the first TEXT in the document; an empty TEXT selects nothing\n"
-    L"  --custom COLOR      add COLOR to the dialog's custom colours first; may be repeated\n"
+    L"  --custom SLOT=COLOR select custom colour SLOT (1 to 16) in the dialog and add COLOR to the custom\n"
+    L"                      colours there, before the answer; may be repeated\n"
     L"  --confirm           press OK with the colour the dialog opened on\n"
     L"  --choose COLOR      choose COLOR and press OK\n"
     L"  --cancel            press Cancel\n"
     L"  --view MODE         before the step, choose View > MODE in its window: small or large toolbar\n"
     L"                      pictures, 16, 256 or true colours; may be repeated\n"
-    L"A COLOR is R,G,B with each from 0 to 255, or #RRGGBB.\n"
+    L"A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
+    L"A value that starts with -- is given as --OPTION=VALUE.\n"
     L"\n"
     L"Other steps (--window and --view apply to them too):\n"
     L"  --present           print what the window presents, in each toolbar mode\n"
     L"  --uninstall yes|no  choose Plug-ins > Uninstall and give this answer to the plug-in's question\n"
     L"\n"
-    L"Example: huebird-window --text '#00ff00' --confirm --select lime --choose 18,52,86\n"
+    L"Example: huebird-window --text '#00ff00' --confirm --select lime --custom 3=#FF8000 --choose red\n"
     L"\n"
     L"Exit status: 0 when every step went as asked, 1 when one failed, 2 for bad arguments.\n";
 
 namespace {
 
-bool ParseNumber(const std::wstring& text, int low, int high, int* value)
+std::wstring FromUtf8(const std::string& text)
 {
-    if (text.empty() || text.size() > 3)
-        return false;
-    int number = 0;
-    for (wchar_t ch : text) {
-        if (ch < L'0' || ch > L'9')
-            return false;
-        number = number * 10 + (ch - L'0');
-    }
-    if (number < low || number > high)
-        return false;
-    *value = number;
-    return true;
+    if (text.empty())
+        return std::wstring();
+    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(length, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
+    return wide;
 }
 
-int HexDigit(wchar_t ch)
+int ViewCommand(ViewMode mode)
 {
-    if (ch >= L'0' && ch <= L'9')
-        return ch - L'0';
-    if (ch >= L'a' && ch <= L'f')
-        return ch - L'a' + 10;
-    if (ch >= L'A' && ch <= L'F')
-        return ch - L'A' + 10;
-    return -1;
-}
-
-bool ParseColor(const std::wstring& text, COLORREF* color)
-{
-    if (text.size() == 7 && text[0] == L'#') {
-        int parts[3];
-        for (int i = 0; i < 3; i++) {
-            int high = HexDigit(text[1 + 2 * i]), low = HexDigit(text[2 + 2 * i]);
-            if (high < 0 || low < 0)
-                return false;
-            parts[i] = high * 16 + low;
-        }
-        *color = RGB(parts[0], parts[1], parts[2]);
-        return true;
+    switch (mode) {
+    case VIEW_SMALL: return ID_VIEW_SMALL;
+    case VIEW_LARGE: return ID_VIEW_LARGE;
+    case VIEW_16_COLORS: return ID_VIEW_16_COLORS;
+    case VIEW_256_COLORS: return ID_VIEW_256_COLORS;
+    case VIEW_TRUE_COLOR: return ID_VIEW_TRUE_COLOR;
     }
-    size_t first = text.find(L','), second = first == std::wstring::npos ? first : text.find(L',', first + 1);
-    if (second == std::wstring::npos)
-        return false;
-    int red, green, blue;
-    if (!ParseNumber(text.substr(0, first), 0, 255, &red) ||
-        !ParseNumber(text.substr(first + 1, second - first - 1), 0, 255, &green) ||
-        !ParseNumber(text.substr(second + 1), 0, 255, &blue))
-        return false;
-    *color = RGB(red, green, blue);
-    return true;
+    return ID_VIEW_SMALL;
 }
 
 } // namespace
@@ -98,112 +70,41 @@ bool ParseColor(const std::wstring& text, COLORREF* color)
 bool ParseScript(const std::vector<std::wstring>& arguments, Script* script, std::wstring* error)
 {
     *script = Script();
-    ScriptStep pending;        // the step being set up
-    bool pendingRun = false;   // run options were given for it
-    bool pendingWindow = false; // --window was given for it
-    bool pendingView = false;   // --view was given for it
-    for (size_t i = 0; i < arguments.size(); i++) {
-        const std::wstring& option = arguments[i];
-        bool needsValue = option == L"--plugin" || option == L"--shots" || option == L"--window" ||
-                          option == L"--text" || option == L"--select" || option == L"--custom" ||
-                          option == L"--choose" || option == L"--uninstall" || option == L"--view";
-        if (needsValue && i + 1 >= arguments.size()) {
-            *error = option + L" needs a value";
-            return false;
-        }
-        std::wstring value = needsValue ? arguments[++i] : std::wstring();
-
-        if (option == L"-h" || option == L"--help") {
-            script->help = true;
-        } else if (option == L"--plugin") {
-            script->plugin = value;
-        } else if (option == L"--shots") {
-            script->shots = value;
-        } else if (option == L"--stay") {
-            script->stay = true;
-        } else if (option == L"--window") {
-            if (pendingWindow) {
-                *error = L"--window given twice for one step";
-                return false;
-            }
-            if (!ParseNumber(value, 1, 4, &pending.window)) {
-                *error = L"--window takes a number from 1 to 4, not " + Quoted(value);
-                return false;
-            }
-            pendingWindow = true;
-        } else if (option == L"--view") {
-            static const struct {
-                const wchar_t* name;
-                int command;
-            } MODES[] = {{L"small", ID_VIEW_SMALL},       {L"large", ID_VIEW_LARGE},
-                         {L"16", ID_VIEW_16_COLORS},     {L"256", ID_VIEW_256_COLORS},
-                         {L"true", ID_VIEW_TRUE_COLOR}};
-            size_t before = pending.view.size();
-            for (const auto& mode : MODES) {
-                if (value == mode.name)
-                    pending.view.push_back(mode.command);
-            }
-            if (pending.view.size() == before) {
-                *error = L"--view takes small, large, 16, 256 or true, not " + Quoted(value);
-                return false;
-            }
-            pendingView = true;
-        } else if (option == L"--text" || option == L"--select") {
-            bool text = option == L"--text";
-            if (text ? pending.run.setText : pending.run.setSelection) {
-                *error = option + L" given twice for one run";
-                return false;
-            }
-            (text ? pending.run.setText : pending.run.setSelection) = true;
-            (text ? pending.run.text : pending.run.selection) = value;
-            pendingRun = true;
-        } else if (option == L"--custom") {
-            COLORREF color;
-            if (!ParseColor(value, &color)) {
-                *error = L"--custom takes R,G,B or #RRGGBB, not " + Quoted(value);
-                return false;
-            }
-            pending.run.customColors.push_back(color);
-            pendingRun = true;
-        } else if (option == L"--confirm" || option == L"--choose" || option == L"--cancel") {
-            pending.kind = ScriptStep::RUN;
-            pending.run.answer = option == L"--confirm"  ? ScriptRun::CONFIRM
-                                 : option == L"--choose" ? ScriptRun::CHOOSE
-                                                         : ScriptRun::CANCEL;
-            if (option == L"--choose" && !ParseColor(value, &pending.run.color)) {
-                *error = L"--choose takes R,G,B or #RRGGBB, not " + Quoted(value);
-                return false;
-            }
-            script->steps.push_back(pending);
-            pending = ScriptStep();
-            pendingRun = pendingWindow = pendingView = false;
-        } else if (option == L"--present" || option == L"--uninstall") {
-            if (pendingRun) {
-                *error = L"run options before " + option + L": end the run with --confirm, --choose or --cancel";
-                return false;
-            }
-            pending.kind = option == L"--present" ? ScriptStep::PRESENT : ScriptStep::UNINSTALL;
-            if (pending.kind == ScriptStep::UNINSTALL) {
-                if (value != L"yes" && value != L"no") {
-                    *error = L"--uninstall takes yes or no, not " + Quoted(value);
-                    return false;
-                }
-                pending.agree = value == L"yes";
-            }
-            script->steps.push_back(pending);
-            pending = ScriptStep();
-            pendingWindow = pendingView = false;
-        } else if (!option.empty() && option[0] == L'-') {
-            *error = L"unknown option " + Quoted(option);
-            return false;
-        } else {
-            *error = L"unexpected argument " + Quoted(option) + L": steps are options";
-            return false;
-        }
-    }
-    if (pendingRun || pendingWindow || pendingView) {
-        *error = L"the last run has no answer: end it with --confirm, --choose or --cancel";
+    std::vector<std::string> words = {"huebird-window"};
+    for (const std::wstring& argument : arguments)
+        words.push_back(ToUtf8(argument));
+    std::vector<const char*> argv;
+    for (const std::string& word : words)
+        argv.push_back(word.c_str());
+    EditorArguments parsed;
+    std::string why = ParseEditorArguments(PROGRAM_WINDOW, static_cast<int>(argv.size()), argv.data(), &parsed);
+    if (!why.empty()) {
+        *error = FromUtf8(why);
         return false;
+    }
+    script->help = parsed.help;
+    script->plugin = FromUtf8(parsed.plugin);
+    script->shots = FromUtf8(parsed.shots);
+    script->stay = parsed.stay;
+    for (const EditorStep& each : parsed.steps) {
+        ScriptStep step;
+        step.kind = each.kind == STEP_PRESENT     ? ScriptStep::PRESENT
+                    : each.kind == STEP_UNINSTALL ? ScriptStep::UNINSTALL
+                                                  : ScriptStep::RUN;
+        step.window = each.window;
+        for (ViewMode mode : each.views)
+            step.view.push_back(ViewCommand(mode));
+        step.agree = each.agree;
+        step.run.setText = each.setText;
+        step.run.text = FromUtf8(each.text);
+        step.run.setSelection = each.setSelection;
+        step.run.selection = FromUtf8(each.selection);
+        step.run.customColors = each.customColors;
+        step.run.answer = each.answer == ANSWER_CHOOSE   ? ScriptRun::CHOOSE
+                          : each.answer == ANSWER_CANCEL ? ScriptRun::CANCEL
+                                                         : ScriptRun::CONFIRM;
+        step.run.color = each.chosen;
+        script->steps.push_back(step);
     }
     return true;
 }

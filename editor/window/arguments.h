@@ -1,6 +1,8 @@
 // The scripted mode's command line: the options, and the steps (runs of the command, presentation, uninstall).
 #pragma once
 
+#include "editor/arguments/command_line.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,7 +15,7 @@ struct ScriptRun {
     std::wstring text;
     bool setSelection = false;
     std::wstring selection;
-    std::vector<COLORREF> customColors; // added to the dialog's custom colours before the answer
+    std::vector<CustomColorSetting> customColors; // set in the dialog's custom colours before the answer
     Answer answer = CONFIRM;
     COLORREF color = 0; // for CHOOSE
 };
@@ -35,7 +37,8 @@ struct Script {
     std::vector<ScriptStep> steps;
 };
 
-// Reads the arguments after the program's name. On bad input, error says what is wrong in one line.
+// Reads the arguments after the program's name with the stand-in editors' shared parser, converted to UTF-8
+// and back. On bad input, error says what is wrong in one line.
 bool ParseScript(const std::vector<std::wstring>& arguments, Script* script, std::wstring* error);
 
 extern const wchar_t SCRIPT_USAGE[];

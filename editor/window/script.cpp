@@ -75,6 +75,9 @@ struct ColorDialogDrive {
     HWND dialog = nullptr;
     COLORREF openedOn = 0;
     size_t customsAdded = 0;
+    int customStage = 0; // of the custom colour being set: cell clicked, colour typed, added, checked
+    int adds = 0;        // presses of Add so far, which say the cell that the next one fills
+    bool walkClicked = false; // a cell before the wanted one was clicked and is to be added again
     bool colorSet = false;
     bool answered = false;
     bool failed = false;
@@ -112,13 +115,50 @@ BOOL DriveColorDialog(HWND owner, void* context)
         drive->failed = true;
 
     if (drive->customsAdded < run.customColors.size()) {
-        COLORREF custom = run.customColors[drive->customsAdded++];
-        SetColorDialogRgb(drive->dialog, custom);
-        if (!PressDialogButton(drive->dialog, COLOR_ADD)) {
-            Say(L"  dialog: has no button to add custom colours");
-            drive->failed = true;
+        // The slot's cell is selected with a click, so that Add fills it; a second click reads it back.
+        const CustomColorSetting& custom = run.customColors[drive->customsAdded];
+        if (drive->customStage == 0 && CustomColorCellOfAdd(drive->adds) != custom.slot) {
+            // Add fills cells in its own order: each cell before the wanted one is clicked, which shows its
+            // colour, and added again, unchanged.
+            int cell = CustomColorCellOfAdd(drive->adds);
+            if (!drive->walkClicked) {
+                drive->walkClicked = ClickCustomColorCell(drive->dialog, cell) != FALSE;
+                if (!drive->walkClicked) {
+                    Say(L"  dialog: has no custom colours to click");
+                    drive->failed = true;
+                    drive->customsAdded = run.customColors.size();
+                }
+            } else {
+                PressDialogButton(drive->dialog, COLOR_ADD);
+                drive->walkClicked = false;
+                drive->adds++;
+            }
+            return FALSE;
         }
-        Say(L"  dialog: adds " + ColorText(custom) + L" to the custom colours");
+        int stage = drive->customStage++;
+        if (stage == 0 || stage == 3) {
+            if (!ClickCustomColorCell(drive->dialog, custom.slot)) {
+                Say(L"  dialog: has no custom colours to click");
+                drive->failed = true;
+            }
+        } else if (stage == 1) {
+            SetColorDialogRgb(drive->dialog, custom.color);
+        } else if (stage == 2) {
+            if (!PressDialogButton(drive->dialog, COLOR_ADD)) {
+                Say(L"  dialog: has no button to add custom colours");
+                drive->failed = true;
+            }
+            drive->adds++;
+            Say(Format(L"  dialog: custom colour %d set to ", custom.slot + 1) + ColorText(custom.color));
+        } else {
+            COLORREF shown = 0;
+            if (!ReadColorDialogRgb(drive->dialog, &shown) || shown != custom.color) {
+                Say(Format(L"  dialog: custom colour %d shows ", custom.slot + 1) + ColorText(shown));
+                drive->failed = true;
+            }
+            drive->customsAdded++;
+            drive->customStage = 0;
+        }
         return FALSE;
     }
     if (!drive->colorSet) {

@@ -125,6 +125,22 @@ run 2 in window 2
   editor: document "#123456"
 ]=])
 
+elseif(CASE STREQUAL "custom_colours_set_in_their_slots")
+    # Each slot's cell is read back by a click after Add: a cell that shows another colour fails the run. In
+    # the second dialog, Add starts again from the first cell, so slot 3 comes after cells of the first run.
+    run_window(--text "hello" --custom "3=#FF8000" --custom 10=navy --cancel --custom 1=lime --custom 16=white
+               --custom "3=#FF8000" --confirm)
+    expect_success()
+    expect_lines_in_order(
+        "  dialog: custom colour 3 set to #FF8000 (red 255, green 128, blue 0)"
+        "  dialog: custom colour 10 set to #000080 (red 0, green 0, blue 128)"
+        "  dialog: Cancel"
+        "  dialog: custom colour 1 set to #00FF00 (red 0, green 255, blue 0)"
+        "  dialog: custom colour 16 set to #FFFFFF (red 255, green 255, blue 255)"
+        "  dialog: custom colour 3 set to #FF8000 (red 255, green 128, blue 0)"
+        "  dialog: OK, colour unchanged"
+        "  editor: enters \"black\"")
+
 elseif(CASE STREQUAL "selection_handed_over_in_whole_ansi_characters")
     # In code page 932 each kanji takes two bytes: 8 bytes hold "色は" and four more, and a kanji that
     # would not fit whole is left out.

@@ -227,3 +227,24 @@ int UnexpectedWindowsClosed(char* description, int size)
         lstrcpynA(description, UnexpectedDescription, size);
     return UnexpectedCount;
 }
+
+BOOL ClickCustomColorCell(HWND dialog, int slot)
+{
+    HWND area = GetDlgItem(dialog, COLOR_CUSTOM1);
+    if (!area || slot < 0 || slot >= 16)
+        return FALSE;
+    // The dialog takes clicks on the area itself, in its own client coordinates: the middle of the cell.
+    RECT rect;
+    GetWindowRect(area, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    int x = rect.left + (rect.right - rect.left) * (2 * (slot % 8) + 1) / 16;
+    int y = rect.top + (rect.bottom - rect.top) * (2 * (slot / 8) + 1) / 4;
+    return PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)) &&
+           PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+int CustomColorCellOfAdd(int adds)
+{
+    int position = adds % 16;
+    return position % 2 * 8 + position / 2;
+}

@@ -43,3 +43,14 @@ void StopDialogWatch();
 // The unexpected windows that the last watch closed, and the first of them as class "...", caption "...",
 // text "..." (a message box's text) in UTF-8, NUL-terminated within size bytes (empty when there was none).
 int UnexpectedWindowsClosed(char* description, int size);
+
+// Clicks custom-colour cell slot (0 to 15, eight a row) of the colour dialog, as the user would to select it:
+// the dialog then shows that cell's colour, and its Add to Custom Colors button fills that cell. FALSE when
+// the dialog has no custom-colour area or slot is out of range.
+BOOL ClickCustomColorCell(HWND dialog, int slot);
+
+// The custom-colour cell (0 to 15) that the colour dialog's Add to Custom Colors fills when pressed for the
+// adds-th time since the dialog opened with no cell clicked: this dialog fills them column by column (cells
+// 0, 8, 1, 9, ...), whatever cell was clicked. Clicking a cell and pressing Add therefore rewrites a cell
+// with its own colour and moves on to the next.
+int CustomColorCellOfAdd(int adds);
