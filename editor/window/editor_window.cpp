@@ -193,7 +193,7 @@ void SaveSelection(Editor* editor)
     LPARAM param = EventParam(editor->number, start);
     Say(Format(L"  events: window %d saves 0x%08lX (selection at %lu) through OnEvents", editor->number,
                static_cast<unsigned long>(param), static_cast<unsigned long>(start)));
-    LoadedPlugin.onEvents(editor->frame, EVENT_SAVE_PARAM, param);
+    LoadedPlugin.onEvents(editor->frame, EVENT_FIRST, param);
 }
 
 // The document control, watched for every message after which its selection may have moved.
@@ -266,7 +266,7 @@ LRESULT AnswerReplayParam(Editor* editor, WPARAM param)
                                           : Format(L"window %d, selection at %d",
                                                    static_cast<int>((value >> 16) & 0xFFFF),
                                                    static_cast<int>(value & 0xFFFF));
-        Say(Format(L"  events: window %d gets 0x%08lX back through MSG_REPLAY_PARAM (%ls)", editor->number,
+        Say(Format(L"  events: window %d gets 0x%08lX back through MSG_UPDATE_TOOLBAR (%ls)", editor->number,
                    static_cast<unsigned long>(value), meaning.c_str()));
     }
     editor->replayed = true;
@@ -425,13 +425,13 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_INITMENUPOPUP: OnInitMenuPopup(editor, reinterpret_cast<HMENU>(wParam)); return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE && LoadedPlugin.module) {
-            LoadedPlugin.onEvents(hwnd, EVENT_REPLAY_PARAM, 0);
+            LoadedPlugin.onEvents(hwnd, EVENT_MODIFIED_CHANGED, 0);
             UpdateToolbarState(editor);
         }
         break;
     case MSG_GET_SELECTION: return AnswerGetSelection(editor, wParam, lParam);
     case MSG_INSERT_TEXT: return AnswerInsertText(editor, lParam);
-    case MSG_REPLAY_PARAM: return AnswerReplayParam(editor, wParam);
+    case MSG_UPDATE_TOOLBAR: return AnswerReplayParam(editor, wParam);
     case WM_DESTROY:
         for (size_t i = 0; i < Editors.size(); i++) {
             if (Editors[i] == editor) {

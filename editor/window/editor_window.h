@@ -5,10 +5,10 @@
 // - QueryStatus: its result says whether the command is enabled; the BOOL it writes, whether the command's
 //   menu item and toolbar button show checked. It is asked when the Plug-ins menu opens, when the toolbar
 //   is built, when the window becomes active and after each run of the command.
-// - OnEvents(EVENT_SAVE_PARAM) whenever the start of a document's selection moves, with EventParam:
+// - OnEvents(EVENT_FIRST) whenever the start of a document's selection moves, with EventParam:
 //   the window's number in the high 16 bits and where the selection starts in the low 16 bits.
-// - OnEvents(EVENT_REPLAY_PARAM) whenever a window becomes active. The parameter that comes back in
-//   MSG_REPLAY_PARAM is shown in the status bar and, when it differs from the last one, in the transcript.
+// - OnEvents(EVENT_MODIFIED_CHANGED) whenever a window becomes active. The parameter that comes back in
+//   MSG_UPDATE_TOOLBAR is shown in the status bar and, when it differs from the last one, in the transcript.
 // - PIP_QUERY_UNINSTALL decides whether the Uninstall item is enabled; PIP_CONFIRM_UNINSTALL whether the
 //   plug-in is unloaded, which takes its menu item and toolbar button from every window.
 #pragma once
@@ -88,7 +88,7 @@ std::wstring DocumentText(const Editor* editor);
 bool SelectText(Editor* editor, const std::wstring& text);
 std::wstring SelectedText(const Editor* editor);
 
-// The parameter that goes with EVENT_SAVE_PARAM for a selection starting at start.
+// The parameter that goes with EVENT_FIRST for a selection starting at start.
 LPARAM EventParam(int number, DWORD start);
 
 // Prints what the window presents of the plug-in: texts, state, and the toolbar picture in every mode.

@@ -1,4 +1,4 @@
-// Loading the plug-in and asking it for its texts and pictures, as the editor does.
+// Asking the loaded plug-in for its texts and pictures, as the editor does.
 #include "plugin.h"
 
 #include "text.h"
@@ -6,49 +6,6 @@
 #include <string.h>
 
 #include <vector>
-
-template <typename Proc> static bool FindExport(HMODULE module, const char* name, Proc* proc, std::wstring* error)
-{
-    FARPROC found = GetProcAddress(module, name);
-    if (!found) {
-        *error = L"has no export " + FromAnsi(name);
-        return false;
-    }
-    *proc = reinterpret_cast<Proc>(reinterpret_cast<void*>(found));
-    return true;
-}
-
-bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error)
-{
-    Plugin loaded;
-    loaded.path = path;
-    loaded.module = LoadLibraryW(path.c_str());
-    if (!loaded.module) {
-        *error = Format(L"cannot load %ls (error %lu)", path.c_str(), GetLastError());
-        return false;
-    }
-    std::wstring missing;
-    if (!FindExport(loaded.module, "OnCommand", &loaded.onCommand, &missing) ||
-        !FindExport(loaded.module, "QueryStatus", &loaded.queryStatus, &missing) ||
-        !FindExport(loaded.module, "OnEvents", &loaded.onEvents, &missing) ||
-        !FindExport(loaded.module, "GetMenuTextID", &loaded.getMenuTextId, &missing) ||
-        !FindExport(loaded.module, "GetStatusMessageID", &loaded.getStatusMessageId, &missing) ||
-        !FindExport(loaded.module, "GetBitmapID", &loaded.getBitmapId, &missing) ||
-        !FindExport(loaded.module, "PlugInProc", &loaded.plugInProc, &missing)) {
-        *error = path + L" " + missing;
-        FreeLibrary(loaded.module);
-        return false;
-    }
-    *plugin = loaded;
-    return true;
-}
-
-void UnloadPlugin(Plugin* plugin)
-{
-    if (plugin->module)
-        FreeLibrary(plugin->module);
-    *plugin = Plugin();
-}
 
 std::wstring PluginString(const Plugin& plugin, UINT id)
 {

@@ -1,26 +1,9 @@
-// The plug-in as the editor holds it: its library, its seven exports, and the questions the editor asks it.
+// The questions the editor asks a loaded plug-in: its strings, texts and toolbar flags.
 #pragma once
 
-#include "plugin_interface.h"
+#include "plugin_loader.h"
 
 #include <string>
-
-struct Plugin {
-    HMODULE module = nullptr;
-    std::wstring path;
-    OnCommandProc onCommand = nullptr;
-    QueryStatusProc queryStatus = nullptr;
-    OnEventsProc onEvents = nullptr;
-    GetMenuTextIdProc getMenuTextId = nullptr;
-    GetStatusMessageIdProc getStatusMessageId = nullptr;
-    GetBitmapIdProc getBitmapId = nullptr;
-    PlugInProcProc plugInProc = nullptr;
-};
-
-// Loads the library at path and finds its exports. On failure, says why in error and loads nothing.
-bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error);
-// Frees the library; plugin is empty afterwards.
-void UnloadPlugin(Plugin* plugin);
 
 // A string from the plug-in's string table; empty when it has none by that number.
 std::wstring PluginString(const Plugin& plugin, UINT id);
