@@ -29,7 +29,14 @@ const wchar_t SCRIPT_USAGE[] =
     L"  --cancel            press Cancel\n"
     L"  --view MODE         before the step, choose View > MODE in its window: small or large toolbar\n"
     L"                      pictures, 16, 256 or true colours; may be repeated\n"
+    L"  --text-file PATH    the document's text from a UTF-8 file, all of it selected\n"
+    L"  --limit N           the document holds at most N characters (default: as many as the view can)\n"
     L"A COLOR is R,G,B with each from 0 to 255, or #RRGGBB.\n"
+    L"\n"
+    L"Before any step, in its window and in the order given (after --text, --select and --view):\n"
+    L"  --type TEXT         type TEXT at the caret, key by key\n"
+    L"  --save              choose File > Save: the document counts as saved (nothing is written)\n"
+    L"  --overwrite on|off  set Edit > Overwrite, which the plug-in's text insertions follow\n"
     L"\n"
     L"Other steps (--window and --view apply to them too):\n"
     L"  --present           print what the window presents, in each toolbar mode\n"
@@ -107,11 +114,56 @@ bool ParseScript(const std::vector<std::wstring>& arguments, Script* script, std
         bool needsValue = option == L"--plugin" || option == L"--shots" || option == L"--window" ||
                           option == L"--text" || option == L"--select" || option == L"--custom" ||
                           option == L"--choose" || option == L"--uninstall" || option == L"--view";
+        // The editing options and the document's other sources.
+        needsValue = needsValue || option == L"--type" || option == L"--overwrite" || option == L"--text-file" ||
+                     option == L"--limit";
         if (needsValue && i + 1 >= arguments.size()) {
             *error = option + L" needs a value";
             return false;
         }
         std::wstring value = needsValue ? arguments[++i] : std::wstring();
+
+        // The editing options and the document's other sources.
+        if (option == L"--type" || option == L"--save" || option == L"--overwrite") {
+            ScriptAction action;
+            action.kind = option == L"--type" ? ScriptAction::TYPE
+                          : option == L"--save" ? ScriptAction::SAVE
+                          : value == L"on"      ? ScriptAction::OVERWRITE_ON
+                                                : ScriptAction::OVERWRITE_OFF;
+            if (option == L"--overwrite" && value != L"on" && value != L"off") {
+                *error = L"--overwrite takes on or off, not " + Quoted(value);
+                return false;
+            }
+            action.text = value;
+            pending.actions.push_back(action);
+            pendingView = true;
+            continue;
+        }
+        if (option == L"--text-file") {
+            if (pending.run.setText || !pending.run.textFile.empty()) {
+                *error = L"--text-file given with --text or twice for one run";
+                return false;
+            }
+            pending.run.textFile = value;
+            pendingRun = true;
+            continue;
+        }
+        if (option == L"--limit") {
+            int limit = 0;
+            bool digits = !value.empty() && value.size() <= 9;
+            for (wchar_t ch : value)
+                digits = digits && ch >= L'0' && ch <= L'9';
+            for (wchar_t ch : value)
+                limit = digits ? limit * 10 + (ch - L'0') : 0;
+            if (!digits || limit < 1) {
+                *error = L"--limit takes a number of characters from 1 to 999999999, not " + Quoted(value);
+                return false;
+            }
+            pending.run.setLimit = true;
+            pending.run.limit = static_cast<UINT>(limit);
+            pendingRun = true;
+            continue;
+        }
 
         if (option == L"-h" || option == L"--help") {
             script->help = true;

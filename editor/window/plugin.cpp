@@ -4,6 +4,7 @@
 #include "text.h"
 
 #include <string.h>
+#include <wchar.h>
 
 #include <vector>
 
@@ -26,24 +27,33 @@ std::wstring TooltipPart(const std::wstring& status)
     return feed == std::wstring::npos ? std::wstring() : status.substr(feed + 1);
 }
 
-PluginTextAnswer PluginText(const Plugin& plugin, HWND editor, UINT message)
+PluginTextAnswer PluginText(const Plugin& plugin, HWND view, UINT message, bool utf16)
 {
     // Sizes beyond this are taken as a fault of the plug-in: the editor asks for no more.
     const LRESULT MOST = 4096;
-    // Bytes past the capacity, filled with a mark, to see whether the plug-in writes beyond it.
+    // Characters past the capacity, filled with a mark, to see whether the plug-in writes beyond it.
     const size_t GUARD = 16;
-    const char MARK = '\x5A';
+    const wchar_t MARK = 0x5A5A;
 
     PluginTextAnswer answer;
-    answer.size = plugin.plugInProc(editor, message, 0, 0);
+    answer.size = plugin.plugInProc(view, message, 0, 0);
     if (answer.size <= 0 || answer.size > MOST)
         return answer;
     size_t capacity = static_cast<size_t>(answer.size);
-    std::vector<char> buffer(capacity + GUARD, MARK);
+    if (utf16) {
+        std::vector<wchar_t> buffer(capacity + GUARD, MARK);
+        buffer[0] = L'\0';
+        plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
+        for (size_t i = capacity; i < buffer.size(); i++)
+            answer.overrun |= buffer[i] != MARK;
+        answer.text.assign(buffer.data(), wcsnlen(buffer.data(), capacity));
+        return answer;
+    }
+    std::vector<char> buffer(capacity + GUARD, static_cast<char>(MARK));
     buffer[0] = '\0';
-    plugin.plugInProc(editor, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
+    plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
     for (size_t i = capacity; i < buffer.size(); i++)
-        answer.overrun |= buffer[i] != MARK;
+        answer.overrun |= buffer[i] != static_cast<char>(MARK);
     answer.text = FromAnsi(std::string(buffer.data(), strnlen(buffer.data(), capacity)));
     return answer;
 }

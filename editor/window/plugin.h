@@ -12,14 +12,15 @@ std::wstring PluginString(const Plugin& plugin, UINT id);
 std::wstring StatusBarPart(const std::wstring& status);
 std::wstring TooltipPart(const std::wstring& status);
 
-// The answer to a text request (PIP_GET_NAME, PIP_GET_VERSION).
+// The answer to a text request (PIP_GET_NAME, PIP_GET_VERSION and their UTF-16 forms).
 struct PluginTextAnswer {
     std::wstring text;
     LRESULT size = 0;     // what the plug-in answered when asked for the size (lParam 0)
     bool overrun = false; // it wrote past the capacity it was given
 };
-// Asks for the size first, then for the text into a buffer of exactly that capacity.
-PluginTextAnswer PluginText(const Plugin& plugin, HWND editor, UINT message);
+// Asks for the size first, then for the text into a buffer of exactly that capacity: bytes of ANSI text, or
+// UTF-16 characters for the UTF-16 forms.
+PluginTextAnswer PluginText(const Plugin& plugin, HWND view, UINT message, bool utf16);
 
 // The PIP_GET_BITMAP flags for a toolbar of this size and depth (16, 256 or 0 for true colour).
 WPARAM BitmapFlags(bool large, int colors);

@@ -1,4 +1,4 @@
-// Conversions between the window's encodings, and the transcript's output.
+// Conversions between the window's encodings, and text as the transcript quotes it.
 #include "text.h"
 
 #include <stdarg.h>
@@ -25,6 +25,17 @@ static std::string ToCodePage(UINT codePage, const std::wstring& text)
     std::string bytes(size, '\0');
     WideCharToMultiByte(codePage, 0, text.data(), length, &bytes[0], size, nullptr, nullptr);
     return bytes;
+}
+
+std::wstring FromUtf8(const std::string& bytes)
+{
+    if (bytes.empty())
+        return std::wstring();
+    int length = static_cast<int>(bytes.size());
+    int size = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), length, nullptr, 0);
+    std::wstring text(size, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), length, &text[0], size);
+    return text;
 }
 
 std::string ToAnsi(const std::wstring& text)
@@ -65,6 +76,31 @@ std::wstring Quoted(const std::wstring& text)
     return quoted + L"\"";
 }
 
+std::wstring ViewLineBreaks(const std::wstring& text)
+{
+    std::wstring converted;
+    for (size_t i = 0; i < text.size(); i++) {
+        if (text[i] == L'\r' || text[i] == L'\n') {
+            converted += L"\r\n";
+            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+                i++;
+        } else {
+            converted += text[i];
+        }
+    }
+    return converted;
+}
+
+std::wstring DocumentSummary(const std::wstring& text)
+{
+    // Long enough for the examples' documents; longer ones would flood the transcript.
+    const size_t WHOLE = 120, END = 30;
+    if (text.size() <= WHOLE)
+        return Quoted(text);
+    return Format(L"of %lu characters, %ls ... %ls", static_cast<unsigned long>(text.size()),
+                  Quoted(text.substr(0, END)).c_str(), Quoted(text.substr(text.size() - END)).c_str());
+}
+
 std::wstring ColorText(COLORREF color)
 {
     return Format(L"#%02X%02X%02X (red %d, green %d, blue %d)", GetRValue(color), GetGValue(color), GetBValue(color),
@@ -83,30 +119,4 @@ std::wstring Format(const wchar_t* format, ...)
             return std::wstring(buffer.data(), length);
         buffer.resize(buffer.size() * 2);
     }
-}
-
-// Writes to a console in UTF-16, which it shows whatever its code page; anything else gets UTF-8 bytes.
-static void WriteLine(DWORD which, const std::wstring& line)
-{
-    HANDLE handle = GetStdHandle(which);
-    if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
-        return;
-    std::wstring text = line + L"\n";
-    DWORD mode, written;
-    if (GetConsoleMode(handle, &mode)) {
-        WriteConsoleW(handle, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    } else {
-        std::string bytes = ToUtf8(text);
-        WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    }
-}
-
-void Say(const std::wstring& line)
-{
-    WriteLine(STD_OUTPUT_HANDLE, line);
-}
-
-void Complain(const std::wstring& message)
-{
-    WriteLine(STD_ERROR_HANDLE, L"huebird-window: " + message);
 }

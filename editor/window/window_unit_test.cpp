@@ -5,6 +5,7 @@
 #include "editor_window.h"
 #include "png.h"
 #include "text.h"
+#include "transcript.h"
 
 #include <algorithm>
 #include <string>
@@ -69,6 +70,12 @@ std::wstring Describe(const Script& script)
         text += Format(L"| w%d ", step.window);
         for (int command : step.view)
             text += L"view=" + ViewName(command) + L" ";
+        for (const ScriptAction& action : step.actions) {
+            text += action.kind == ScriptAction::TYPE       ? L"type=" + Quoted(action.text) + L" "
+                    : action.kind == ScriptAction::SAVE     ? std::wstring(L"save ")
+                    : action.kind == ScriptAction::OVERWRITE_ON ? std::wstring(L"overwrite=on ")
+                                                                : std::wstring(L"overwrite=off ");
+        }
         if (step.kind == ScriptStep::PRESENT) {
             text += L"present ";
             continue;
@@ -82,6 +89,10 @@ std::wstring Describe(const Script& script)
             text += L"text=" + Quoted(run.text) + L" ";
         if (run.setSelection)
             text += L"select=" + Quoted(run.selection) + L" ";
+        if (!run.textFile.empty())
+            text += L"text-file=" + run.textFile + L" ";
+        if (run.setLimit)
+            text += Format(L"limit=%u ", run.limit);
         for (COLORREF custom : run.customColors)
             text += L"custom=" + Hex(custom) + L" ";
         text += run.answer == ScriptRun::CONFIRM  ? std::wstring(L"confirm ")
@@ -113,6 +124,9 @@ void TestArguments()
         {L"--uninstall|no|--window|3|--uninstall|yes", L"| w1 uninstall=no | w3 uninstall=yes"},
         {L"--text|--confirm|--confirm", L"| w1 text=\"--confirm\" confirm"},
         {L"-h", L"help"},
+        {L"--type|ab|--save|--overwrite|on|--type|c|--cancel", L"| w1 type=\"ab\" save overwrite=on type=\"c\" cancel"},
+        {L"--overwrite|off|--present", L"| w1 overwrite=off present"},
+        {L"--text-file|long.txt|--limit|100000|--confirm", L"| w1 text-file=long.txt limit=100000 confirm"},
     };
     for (const auto& accepted : ACCEPTED) {
         Script script;
@@ -152,6 +166,12 @@ void TestArguments()
         {L"--confirm|--text|a", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
         {L"--window|2", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
         {L"--view|large", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
+        {L"--save", L"the last run has no answer: end it with --confirm, --choose or --cancel"},
+        {L"--type", L"--type needs a value"},
+        {L"--overwrite|yes|--present", L"--overwrite takes on or off, not \"yes\""},
+        {L"--limit|0|--confirm", L"--limit takes a number of characters from 1 to 999999999, not \"0\""},
+        {L"--limit|12x|--confirm", L"--limit takes a number of characters from 1 to 999999999, not \"12x\""},
+        {L"--text|a|--text-file|b|--confirm", L"--text-file given with --text or twice for one run"},
     };
     for (const auto& rejected : REJECTED) {
         Script script;
