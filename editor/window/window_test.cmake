@@ -344,25 +344,6 @@ elseif(CASE STREQUAL "screenshots")
         message(FATAL_ERROR "expected at least 1000 pixels of #123456 in the dialog's shot, got ${CMAKE_MATCH_1}")
     endif()
 
-elseif(CASE STREQUAL "png_read_back")
-    # PROGRAM is window_unit_test: it writes a picture and its pixels; ImageMagick decodes the picture.
-    file(REMOVE png_pattern.png png_pattern.rgb decoded.rgb)
-    run_window(png)
-    expect_success()
-    execute_process(COMMAND convert png_pattern.png -depth 8 rgb:decoded.rgb
-        ERROR_VARIABLE problem RESULT_VARIABLE status)
-    if(NOT status STREQUAL "0")
-        message(FATAL_ERROR "expected ImageMagick to read png_pattern.png, it says: ${problem}")
-    endif()
-    file(SHA256 png_pattern.rgb written)
-    file(SHA256 decoded.rgb decoded)
-    if(NOT written STREQUAL decoded)
-        file(SIZE png_pattern.rgb written_size)
-        file(SIZE decoded.rgb decoded_size)
-        message(FATAL_ERROR "expected the decoded pixels to be those written (${written_size} bytes), "
-                            "got ${decoded_size} bytes that differ")
-    endif()
-
 elseif(CASE STREQUAL "bad_arguments")
     # Each gets exit status 2 (1 for a plug-in that cannot be used), one line on stderr, nothing on stdout.
     # The parser's every message is window_unit_test's; these go through the whole program.

@@ -1,13 +1,10 @@
-// Tests of huebird-window's parts that need no window: the command line, ANSI hand-over, quoting, PNG output.
-// Usage: window_unit_test arguments|ansi|quoting|png. The png group writes png_pattern.png and the pixels it
-// holds, png_pattern.rgb, into the current folder for a decoder to compare (see window_test.cmake).
+// Tests of huebird-window's parts that need no window but Windows' code pages: the command line, ANSI
+// hand-over, quoting. Usage: window_unit_test arguments|ansi|quoting.
 #include "arguments.h"
 #include "editor_window.h"
-#include "png.h"
 #include "text.h"
 #include "transcript.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -245,43 +242,6 @@ void TestQuoting()
         Fail(L"expected #123456 (red 18, green 52, blue 86), got " + ColorText(RGB(18, 52, 86)));
 }
 
-// A picture with what screenshots have (flat areas, runs past deflate's longest match, edges) and what they
-// rarely have (noise), at a width whose rows are no multiple of four bytes.
-void TestPng()
-{
-    const int width = 301, height = 23;
-    std::vector<uint8_t> rgb;
-    uint32_t noise = 12345;
-    for (int y = 0; y < height; y++) {
-        for (int x = 0; x < width; x++) {
-            uint8_t pixel[3];
-            if (y < 8) {
-                pixel[0] = pixel[1] = pixel[2] = x < 290 ? 255 : 0;
-            } else if (y < 16) {
-                pixel[0] = static_cast<uint8_t>(x);
-                pixel[1] = static_cast<uint8_t>(y * 10);
-                pixel[2] = static_cast<uint8_t>(x * y);
-            } else {
-                for (uint8_t& part : pixel) {
-                    noise = noise * 1103515245 + 12345;
-                    part = static_cast<uint8_t>(noise >> 16);
-                }
-            }
-            rgb.insert(rgb.end(), pixel, pixel + 3);
-        }
-    }
-    std::vector<uint8_t> png = EncodePng(rgb, width, height);
-    const uint8_t SIGNATURE[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    if (png.size() < 8 || !std::equal(SIGNATURE, SIGNATURE + 8, png.begin()))
-        Fail(L"expected the PNG signature at the start of the file");
-    // The Sub filter and the runs make the flat rows small: well under the raw pixels' size.
-    if (png.size() >= rgb.size())
-        Fail(Format(L"expected fewer than %u bytes, got %u", static_cast<unsigned>(rgb.size()),
-                    static_cast<unsigned>(png.size())));
-    if (!WriteFileBytes(L"png_pattern.png", png) || !WriteFileBytes(L"png_pattern.rgb", rgb))
-        Fail(L"cannot write png_pattern.png and png_pattern.rgb");
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -293,10 +253,8 @@ int wmain(int argc, wchar_t** argv)
         TestAnsi();
     else if (group == L"quoting")
         TestQuoting();
-    else if (group == L"png")
-        TestPng();
     else {
-        Complain(L"usage: window_unit_test arguments|ansi|quoting|png");
+        Complain(L"usage: window_unit_test arguments|ansi|quoting");
         return 2;
     }
     return Failures == 0 ? 0 : 1;
