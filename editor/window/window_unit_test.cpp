@@ -10,7 +10,7 @@
 
 namespace {
 
-int Failures = 0;
+int Failures = 0; // checks that failed in this run
 
 void Fail(const std::wstring& message)
 {

@@ -6,6 +6,7 @@
 #include "dialog_driver.h"
 #include "plugin_loader.h"
 
+#include <colordlg.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
@@ -674,7 +675,7 @@ BOOL AnswerColorDialog(HWND owner, void* context)
     visit->seen = true;
     visit->messagesBefore = Log.size();
     visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
-    HWND define = GetDlgItem(dialog, 719); // the button that opens the custom-colour part
+    HWND define = GetDlgItem(dialog, COLOR_MIX); // the button that opens the custom-colour part
     visit->fullOpen = define && !IsWindowEnabled(define);
     if (visit->choose)
         SetColorDialogRgb(dialog, visit->chosen);
