@@ -146,8 +146,7 @@ void BuildPluginMenu(Editor* editor)
     AppendMenuW(editor->pluginMenu, MF_STRING | (facts.properties ? 0 : MF_GRAYED), ID_PLUGIN_PROPERTIES,
                 (facts.name + L" &Properties...").c_str());
     AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_ABOUT, (L"&About " + facts.name + L"...").c_str());
-    AppendMenuW(editor->pluginMenu, MF_STRING | (facts.uninstall ? 0 : MF_GRAYED), ID_PLUGIN_UNINSTALL,
-                (L"&Uninstall " + facts.name + L"...").c_str());
+    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_UNINSTALL, (L"&Uninstall " + facts.name + L"...").c_str());
     RefreshCommand(editor);
 }
 

@@ -228,17 +228,20 @@ void Uninstall(Editor* editor)
 {
     if (!LoadedPlugin.module)
         return;
-    if (!AskYesNo(editor->view, PIP_QUERY_UNINSTALL, L"takes part in its uninstall")) {
-        Say(L"  editor: the plug-in may not be uninstalled");
-        return;
+    // A plug-in that takes part in its uninstall is asked first (it asks the user); any other goes at once.
+    Told.uninstall = AskYesNo(editor->view, PIP_QUERY_UNINSTALL, L"takes part in its uninstall");
+    if (!Told.uninstall) {
+        Say(L"  editor: the plug-in is removed without being asked");
+    } else {
+        LRESULT agreed = LoadedPlugin.plugInProc(editor->view, PIP_CONFIRM_UNINSTALL, 0, 0);
+        if (agreed != 1) {
+            Say(Format(L"  plug-in: 0x%X (confirm uninstall) answers %ld: the plug-in stays", PIP_CONFIRM_UNINSTALL,
+                       static_cast<long>(agreed)));
+            return;
+        }
+        Say(Format(L"  plug-in: 0x%X (confirm uninstall) answers 1: the plug-in is removed",
+                   PIP_CONFIRM_UNINSTALL));
     }
-    LRESULT agreed = LoadedPlugin.plugInProc(editor->view, PIP_CONFIRM_UNINSTALL, 0, 0);
-    if (agreed != 1) {
-        Say(Format(L"  plug-in: 0x%X (confirm uninstall) answers %ld: the plug-in stays", PIP_CONFIRM_UNINSTALL,
-                   static_cast<long>(agreed)));
-        return;
-    }
-    Say(Format(L"  plug-in: 0x%X (confirm uninstall) answers 1: the plug-in is removed", PIP_CONFIRM_UNINSTALL));
     FreePlugin();
     RebuildPluginControls();
 }

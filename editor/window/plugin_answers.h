@@ -16,7 +16,7 @@ bool PluginLoaded();
 struct PluginFacts {
     std::wstring name, version;
     bool properties = false; // PIP_QUERY_PROPERTIES answered non-zero: Properties is enabled
-    bool uninstall = false;  // PIP_QUERY_UNINSTALL answered non-zero: Uninstall is enabled
+    bool uninstall = false;  // PIP_QUERY_UNINSTALL answered non-zero: Uninstall asks PIP_CONFIRM_UNINSTALL
 };
 // Asks the plug-in, printing each answer: its name (UTF-16 form first, the ANSI one when that answers 0),
 // its version the same way, whether it has properties and whether it takes part in its uninstall.

@@ -77,13 +77,14 @@ void PrintPresentation(Editor* editor)
         int width = 0, height = 0;
         HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
         ImageList_GetIconSize(images, &width, &height);
-        std::wstring palette = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
-                                                    : std::wstring(L"no palette");
-        Say(Format(L"  toolbar %ls: 0x%X (bitmap) with flags 0x%X answers %u (%dx%d, %d bits a pixel, %ls), "
-                   L"button picture %dx%d",
+        std::wstring format = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
+                                                   : std::wstring(L"no palette");
+        format = editor->bitmapWidth == 0 ? std::wstring(L"no such bitmap in the module")
+                                          : Format(L"%dx%d, %d bits a pixel, %ls", editor->bitmapWidth,
+                                                   editor->bitmapHeight, editor->bitmapBits, format.c_str());
+        Say(Format(L"  toolbar %ls: 0x%X (bitmap) with flags 0x%X answers %u (%ls), button picture %dx%d",
                    mode.name, PIP_GET_BITMAP, static_cast<unsigned>(BitmapFlags(editor->large, editor->colors)),
-                   editor->bitmapNumber, editor->bitmapWidth, editor->bitmapHeight, editor->bitmapBits,
-                   palette.c_str(), width, height));
+                   editor->bitmapNumber, format.c_str(), width, height));
     }
     SetToolbarMode(editor, large, colors);
 }

@@ -323,6 +323,42 @@ presentation in window 1
     if(after)
         message(FATAL_ERROR "expected no events after the plug-in was freed:\n${output}")
     endif()
+elseif(CASE STREQUAL "another_plugin")
+    # A plug-in that is not Huebird (other_plugin.cpp): a UTF-16 name, properties, other resource numbers, a
+    # command that asks the editor what Huebird never does, and no part in its uninstall.
+    run_window(--plugin other_plugin.dll --text "abcd" --select "b" --confirm --present --uninstall no)
+    expect_success()
+    expect_lines_in_order(
+        "start with the plug-in other_plugin.dll"
+        "  events: OnEvents(view 1, 0x400 plug-in loaded, 5632)"
+        "  plug-in: name: 0x903 (UTF-16) answers 6: \"Other\""
+        "  plug-in: version: 0x905 (UTF-16) answers 0, 0x904 (ANSI) answers 3: \"v9\""
+        "  plug-in: 0x900 (has properties) answers 1"
+        "  plug-in: 0x906 (takes part in its uninstall) answers 0"
+        "run 1 in window 1"
+        "  plug-in: sends 0x801 (query status) for 5632"
+        "  editor: QueryStatus(view 1) for 5632: enabled, checked, answers 1"
+        "  plug-in: sends 0x802 (update toolbar) for 77"
+        "  editor: no command 77, 0x802 ignored"
+        "  plug-in: sends 0x8FF (wParam 1, lParam 2)"
+        "  editor: no such message, answers 0"
+        "  editor: enters \"XY\", overwriting"
+        "  events: OnEvents(view 1, 0x40 modified state changed, 0)"
+        "  plug-in: sends 0x802 (update toolbar) for 5633"
+        "  editor: no command 5633, 0x802 ignored"
+        "  dialog: none opened, the answer goes unused"
+        "  editor: document \"aXYcd\""
+        "presentation in window 1"
+        "  menu item 5632: \"\" (string 7), enabled, checked"
+        "  menu item properties: \"Other &Properties...\", enabled"
+        "  toolbar button 5632: enabled, checked"
+        "  toolbar small, 16 colours: 0x908 (bitmap) with flags 0x0 answers 300 (no such bitmap in the module), button picture 16x16"
+        "uninstall in window 1"
+        "  editor: the plug-in is removed without being asked"
+        "  events: OnEvents(null, 0x800 plug-in may be freed, 0)"
+        "  editor: the library is out of the process"
+        "end")
+
 elseif(CASE STREQUAL "screenshots")
     # The dialog's shot shows the colour it opened on; ImageMagick reads every shot.
     file(REMOVE_RECURSE shots)
