@@ -1,5 +1,7 @@
-// Tests of the editor side's logic that needs no window: load failures in words, the events of a view.
+// Tests of the editor side's logic that needs no window: load failures in words, the events of a view, and
+// text as the view keeps it and the transcript shows it.
 #include "load_error.h"
+#include "text_forms.h"
 #include "view_events.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +140,55 @@ TEST(ViewEvents, NamesOfTheEventsTheEditorSends)
     };
     for (const auto& c : cases)
         EXPECT_STREQ(c.name, EventName(c.event)) << "0x" << std::hex << c.event;
+}
+
+TEST(TextForms, LineBreaksBecomeTheViews)
+{
+    const struct {
+        const wchar_t* text;
+        const wchar_t* view;
+    } cases[] = {
+        {L"", L""},
+        {L"a\nb", L"a\r\nb"},
+        {L"a\rb", L"a\r\nb"},
+        {L"a\r\nb", L"a\r\nb"},
+        {L"\n\r", L"\r\n\r\n"},     // a line feed before a return is two breaks
+        {L"\r\r\n", L"\r\n\r\n"},
+        {L"end\r", L"end\r\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.view, ViewLineBreaks(c.text));
+}
+
+TEST(TextForms, QuotingEscapesWhatWouldBreakALine)
+{
+    const struct {
+        const wchar_t* text;
+        const wchar_t* quoted;
+    } cases[] = {
+        {L"", L"\"\""},
+        {L"lime", L"\"lime\""},
+        {L"a\r\nb\tc", L"\"a\\r\\nb\\tc\""},
+        {L"say \"hi\" \\ bye", L"\"say \\\"hi\\\" \\\\ bye\""},
+        {L"色を選択", L"\"色を選択\""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.quoted, Quoted(c.text));
+}
+
+TEST(TextForms, LongDocumentsShowTheirLengthAndEnds)
+{
+    std::wstring whole(120, L'x');
+    EXPECT_EQ(L"\"" + whole + L"\"", DocumentSummary(whole));
+    std::wstring text = std::wstring(30, L'a') + std::wstring(61, L'-') + std::wstring(30, L'z');
+    EXPECT_EQ(L"of 121 characters, \"" + std::wstring(30, L'a') + L"\" ... \"" + std::wstring(30, L'z') + L"\"",
+              DocumentSummary(text));
+}
+
+TEST(TextForms, ColoursShowCodeAndComponents)
+{
+    EXPECT_EQ(L"#123456 (red 18, green 52, blue 86)", ColorText(RGB(18, 52, 86)));
+    EXPECT_EQ(L"#FF0000 (red 255, green 0, blue 0)", ColorText(RGB(255, 0, 0)));
 }
 
 } // namespace

@@ -60,53 +60,6 @@ size_t WholeCharacterBytes(const std::string& ansi, size_t capacity)
     return count;
 }
 
-std::wstring Quoted(const std::wstring& text)
-{
-    std::wstring quoted = L"\"";
-    for (wchar_t ch : text) {
-        switch (ch) {
-        case L'\r': quoted += L"\\r"; break;
-        case L'\n': quoted += L"\\n"; break;
-        case L'\t': quoted += L"\\t"; break;
-        case L'"': quoted += L"\\\""; break;
-        case L'\\': quoted += L"\\\\"; break;
-        default: quoted += ch;
-        }
-    }
-    return quoted + L"\"";
-}
-
-std::wstring ViewLineBreaks(const std::wstring& text)
-{
-    std::wstring converted;
-    for (size_t i = 0; i < text.size(); i++) {
-        if (text[i] == L'\r' || text[i] == L'\n') {
-            converted += L"\r\n";
-            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-                i++;
-        } else {
-            converted += text[i];
-        }
-    }
-    return converted;
-}
-
-std::wstring DocumentSummary(const std::wstring& text)
-{
-    // Long enough for the examples' documents; longer ones would flood the transcript.
-    const size_t WHOLE = 120, END = 30;
-    if (text.size() <= WHOLE)
-        return Quoted(text);
-    return Format(L"of %lu characters, %ls ... %ls", static_cast<unsigned long>(text.size()),
-                  Quoted(text.substr(0, END)).c_str(), Quoted(text.substr(text.size() - END)).c_str());
-}
-
-std::wstring ColorText(COLORREF color)
-{
-    return Format(L"#%02X%02X%02X (red %d, green %d, blue %d)", GetRValue(color), GetGValue(color), GetBValue(color),
-                  GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
 std::wstring Format(const wchar_t* format, ...)
 {
     std::vector<wchar_t> buffer(256);

@@ -93,14 +93,13 @@ run 1 in window 1
 ]=])
     # The events as the plug-in gets them: its first event with its command ID, the frame's, and after the
     # insertion the text and modified state, whose 0x802 comes back and is answered by a status query.
+    # (Focus events follow the display's own timing, so they are left out.)
     expect_lines_in_order(
         "  events: OnEvents(view 1, 0x400 plug-in loaded, 5632)"
         "  events: OnEvents(view 1, 0x10000 window opened, 5632)"
         "  plug-in: name: 0x903 (UTF-16) answers 0, 0x902 (ANSI) answers 8: \"Huebird\""
         "run 1 in window 1"
-        "  events: OnEvents(view 1, 0x1000 focus lost, 0)"
         "  dialog: opens on #00FF00 (red 0, green 255, blue 0)"
-        "  events: OnEvents(view 1, 0x2000 focus gained, 0)"
         "  editor: enters \"lime\""
         "  events: OnEvents(view 1, 0x200 text altered, 0)"
         "  events: OnEvents(view 1, 0x40 modified state changed, 0)"

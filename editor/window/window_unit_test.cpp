@@ -1,5 +1,5 @@
-// Tests of huebird-window's parts that need no window but Windows' code pages: the command line, ANSI
-// hand-over, quoting. Usage: window_unit_test arguments|ansi|quoting.
+// Tests of huebird-window's parts that need no window but Windows' code pages: the command line and the
+// ANSI hand-over. Usage: window_unit_test arguments|ansi.
 #include "arguments.h"
 #include "editor_window.h"
 #include "text.h"
@@ -222,26 +222,6 @@ void TestAnsi()
     }
 }
 
-void TestQuoting()
-{
-    static const struct {
-        const wchar_t* text;
-        const wchar_t* quoted;
-    } CASES[] = {
-        {L"", L"\"\""},
-        {L"lime", L"\"lime\""},
-        {L"a\r\nb\tc", L"\"a\\r\\nb\\tc\""},
-        {L"say \"hi\" \\ bye", L"\"say \\\"hi\\\" \\\\ bye\""},
-        {L"色を選択", L"\"色を選択\""},
-    };
-    for (const auto& each : CASES) {
-        if (Quoted(each.text) != each.quoted)
-            Fail(L"expected " + std::wstring(each.quoted) + L", got " + Quoted(each.text));
-    }
-    if (ColorText(RGB(18, 52, 86)) != L"#123456 (red 18, green 52, blue 86)")
-        Fail(L"expected #123456 (red 18, green 52, blue 86), got " + ColorText(RGB(18, 52, 86)));
-}
-
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -251,10 +231,8 @@ int wmain(int argc, wchar_t** argv)
         TestArguments();
     else if (group == L"ansi")
         TestAnsi();
-    else if (group == L"quoting")
-        TestQuoting();
     else {
-        Complain(L"usage: window_unit_test arguments|ansi|quoting");
+        Complain(L"usage: window_unit_test arguments|ansi");
         return 2;
     }
     return Failures == 0 ? 0 : 1;
