@@ -2,8 +2,6 @@
 // UTF-16, and a command that sends the editor what Huebird never does.
 #include "plugin_abi.h"
 
-#include <wchar.h>
-
 extern "C" {
 
 // Asks for its own status, updates a command that does not exist, sends a number the editor does not know,
@@ -54,7 +52,7 @@ LRESULT WINAPI PlugInProc(HWND, UINT message, WPARAM capacity, LPARAM buffer)
     case PIP_QUERY_PROPERTIES: return 1;
     case PIP_GET_NAME_UTF16:
         if (buffer && capacity >= 6)
-            wcscpy(reinterpret_cast<wchar_t*>(buffer), L"Other");
+            lstrcpyW(reinterpret_cast<wchar_t*>(buffer), L"Other");
         return 6;
     case PIP_GET_VERSION:
         if (buffer && capacity >= 3)
