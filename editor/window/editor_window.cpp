@@ -411,6 +411,11 @@ int EditorCount()
     return static_cast<int>(Editors.size());
 }
 
+std::vector<Editor*> AllEditors()
+{
+    return Editors;
+}
+
 void CloseEditors()
 {
     while (!Editors.empty())

@@ -15,6 +15,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 // Menu commands; the script sends them as the user's clicks would. The plug-in's command has the ID the
 // editor gives it, FIRST_PLUGIN_COMMAND.
@@ -73,6 +74,8 @@ Editor* OpenEditor();
 // The window with this number, or null.
 Editor* FindEditor(int number);
 int EditorCount();
+// The open windows, in the order they opened.
+std::vector<Editor*> AllEditors();
 void CloseEditors();
 
 // Builds the Plug-ins menu and the toolbar of every window afresh, after the plug-in came or went.

@@ -343,7 +343,6 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
         ok &= ShootMenu(editor, ShotPath(script, prefix + L"menu.png"));
 
     int insertions = editor->insertions;
-    editor->failure.clear();
     ColorDialogDrive drive;
     drive.run = &run;
     if (!script.shots.empty())
@@ -358,11 +357,6 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
     ok &= !drive.failed;
     if (editor->insertions == insertions)
         Say(L"  editor: nothing entered");
-
-    if (!editor->failure.empty()) {
-        Complain(editor->failure);
-        ok = false;
-    }
 
     PumpMessages(4 * TICK_MS);
     Say(L"  editor: document " + DocumentSummary(DocumentText(editor)));
@@ -404,6 +398,21 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
     return !drive.failed;
 }
 
+// Texts that the windows could not enter while the step played (whether the plug-in sent them on its
+// command or on an event): each reported on stderr. False if there was one.
+bool NothingLost()
+{
+    bool none = true;
+    for (Editor* editor : AllEditors()) {
+        if (!editor->failure.empty()) {
+            Complain(editor->failure);
+            editor->failure.clear();
+            none = false;
+        }
+    }
+    return none;
+}
+
 } // namespace
 
 bool PlayScript(const Script& script)
@@ -429,6 +438,7 @@ bool PlayScript(const Script& script)
             ok &= PlayUninstall(script, step);
             break;
         }
+        ok &= NothingLost();
     }
     return ok;
 }
