@@ -65,8 +65,8 @@ LRESULT WINAPI PlugInProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     case PIP_GET_BITMAP:
         return BitmapForFlags(wParam);
     default:
-        // PIP_QUERY_PROPERTIES, PIP_SHOW_PROPERTIES, PIP_GET_DESCRIPTION, PIP_SHOW_HELP, PIP_QUERY_OPTIONS
-        // and every number outside the table.
+        // PIP_QUERY_PROPERTIES, PIP_SHOW_PROPERTIES, PIP_GET_NAME_UTF16, PIP_GET_VERSION_UTF16,
+        // PIP_GET_TRANSPARENT_COLOR and every number outside the table.
         return 0;
     }
 }

@@ -25,6 +25,11 @@ const OptionInfo OPTIONS[] = {
     {"--choose", "a colour", false},
     {"--cancel", nullptr, false},
     {"--text", "a text", true},
+    {"--text-file", "a path", true},
+    {"--limit", "a number of characters", true},
+    {"--type", "a text", true},
+    {"--save", nullptr, true},
+    {"--overwrite", "on or off", true},
     {"--view", "a mode: small, large, 16, 256 or true", true},
     {"--present", nullptr, true},
     {"--uninstall", "yes or no", true},
@@ -72,11 +77,11 @@ std::string ParseNumber(const std::string& text, int low, int high, int* number)
 {
     if (text.empty())
         return "a number is missing";
-    long value = 0;
+    long long value = 0;
     for (char ch : text) {
         if (ch < '0' || ch > '9')
             return Shown(text) + " is not a number";
-        if (value <= 100000)
+        if (value <= high)
             value = value * 10 + (ch - '0');
     }
     if (value < low || value > high)
@@ -356,12 +361,37 @@ std::string ParseEditorArguments(EditorProgram program, int argc, const char* co
             bool text = name == "--text";
             if (text ? step.setText : step.setSelection)
                 return stepName + ": " + name + " given twice; " + answers + " ends a run";
+            if (text && !step.textFile.empty())
+                return stepName + ": --text given with --text-file; the document comes from one of them";
             if (!window && value.size() > MAX_SELECTION_BYTES)
                 return "--select: " + Shown(value) + " is " + std::to_string(value.size()) +
                        " bytes; the editor hands over at most " + std::to_string(MAX_SELECTION_BYTES);
             (text ? step.setText : step.setSelection) = true;
             (text ? step.text : step.selection) = value;
             runOptions = true;
+        } else if (name == "--text-file") {
+            if (step.setText || !step.textFile.empty())
+                return stepName + ": --text-file given with --text or twice; the document comes from one of them";
+            if (value.empty())
+                return name + " needs " + option->value;
+            step.textFile = value;
+            runOptions = true;
+        } else if (name == "--limit") {
+            int limit;
+            why = ParseNumber(Trimmed(value), 1, 999999999, &limit);
+            step.limit = static_cast<unsigned>(limit);
+            runOptions = true;
+        } else if (name == "--type" || name == "--save" || name == "--overwrite") {
+            EditAction edit = {EDIT_SAVE, ""};
+            if (name == "--type") {
+                edit.kind = EDIT_TYPE;
+                edit.text = value;
+            } else if (name == "--overwrite") {
+                edit.kind = value == "on" ? EDIT_OVERWRITE_ON : EDIT_OVERWRITE_OFF;
+                if (value != "on" && value != "off")
+                    why = Shown(value) + " is no setting; give on or off";
+            }
+            step.edits.push_back(edit);
         } else if (name == "--window") {
             if (windowGiven)
                 return stepName + ": --window given twice; " + answers + " ends a run";

@@ -48,6 +48,19 @@ enum ViewMode {
     VIEW_TRUE_COLOR,
 };
 
+// What the user does in the window before a step (window only): type a text, save, set Edit > Overwrite.
+enum EditKind {
+    EDIT_TYPE,
+    EDIT_SAVE,
+    EDIT_OVERWRITE_ON,
+    EDIT_OVERWRITE_OFF,
+};
+
+struct EditAction {
+    EditKind kind;
+    std::string text; // for EDIT_TYPE
+};
+
 // A custom colour that the user defines in the dialog.
 struct CustomColorSetting {
     int slot; // 0 to CUSTOM_COLOR_SLOTS - 1
@@ -59,8 +72,11 @@ struct EditorStep {
     StepKind kind;
     int window;                  // 1 to EDITOR_WINDOW_COUNT
     std::vector<ViewMode> views; // window only, applied in order before the step
+    std::vector<EditAction> edits; // window only, applied in order after the views
     bool setText;                // window only: the document is replaced by text, all selected
     std::string text;
+    std::string textFile;        // window only: the document read from this UTF-8 file instead, all selected
+    unsigned limit;              // window only: the most characters the document holds; 0 for the view's own
     bool setSelection;           // the selection is given (console: the bytes; window: text to find)
     std::string selection;
     std::vector<CustomColorSetting> customColors; // set in the dialog before the answer

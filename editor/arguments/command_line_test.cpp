@@ -150,10 +150,34 @@ TEST(ParseEditorArguments, ReadsTheWindowsOwnOptionsAndStepsThere)
     EXPECT_EQ(3, arguments.steps[3].window);
     EXPECT_TRUE(arguments.steps[3].agree);
 
-    for (const char* option : {"--text", "--view", "--present", "--uninstall", "--plugin", "--shots", "--stay"}) {
+    for (const char* option : {"--text", "--text-file", "--limit", "--type", "--save", "--overwrite", "--view",
+                               "--present", "--uninstall", "--plugin", "--shots", "--stay"}) {
         EXPECT_EQ(std::string(option) + " is an option of huebird-window only (see --help)",
                   Parse(PROGRAM_CONSOLE, {option, "x"}, &arguments));
     }
+}
+
+TEST(ParseEditorArguments, KeepsTheWindowsEditsInOrderAndItsDocumentFromAFileWithALimit)
+{
+    EditorArguments arguments;
+    ASSERT_EQ("", Parse(PROGRAM_WINDOW, {"--type", "ab", "--save", "--overwrite", "on", "--type=--c", "--cancel",
+                                         "--overwrite", "off", "--present", "--text-file", "long.txt", "--limit",
+                                         "999999999", "--confirm"},
+                        &arguments));
+    ASSERT_EQ(3u, arguments.steps.size());
+    const std::vector<EditAction>& edits = arguments.steps[0].edits;
+    ASSERT_EQ(4u, edits.size());
+    EXPECT_EQ(EDIT_TYPE, edits[0].kind);
+    EXPECT_EQ("ab", edits[0].text);
+    EXPECT_EQ(EDIT_SAVE, edits[1].kind);
+    EXPECT_EQ(EDIT_OVERWRITE_ON, edits[2].kind);
+    EXPECT_EQ("--c", edits[3].text);
+    ASSERT_EQ(1u, arguments.steps[1].edits.size());
+    EXPECT_EQ(EDIT_OVERWRITE_OFF, arguments.steps[1].edits[0].kind);
+    EXPECT_EQ(STEP_PRESENT, arguments.steps[1].kind) << "edits may come before any step";
+    EXPECT_EQ("long.txt", arguments.steps[2].textFile);
+    EXPECT_EQ(999999999u, arguments.steps[2].limit);
+    EXPECT_EQ(0u, arguments.steps[0].limit) << "no limit given: the view's own";
 }
 
 TEST(ParseEditorArguments, AnswersHelpWhereverItStands)
@@ -198,6 +222,20 @@ TEST(ParseEditorArguments, RejectsBadArgumentsWithOneLineSayingWhy)
         {PROGRAM_WINDOW, {"--view", "huge", "--present"}, "--view: \"huge\" is no mode; give small, large, 16, 256 "
                                                           "or true"},
         {PROGRAM_WINDOW, {"--shots="}, "--shots needs a folder"},
+        {PROGRAM_WINDOW, {"--save"}, "the last run has no answer: end it with --confirm, --choose or --cancel"},
+        {PROGRAM_WINDOW, {"--type"}, "--type needs a text"},
+        {PROGRAM_WINDOW, {"--overwrite", "yes", "--present"}, "--overwrite: \"yes\" is no setting; give on or off"},
+        {PROGRAM_WINDOW, {"--limit", "0", "--confirm"}, "--limit: 0 is outside 1-999999999"},
+        {PROGRAM_WINDOW, {"--limit", "1000000000", "--confirm"}, "--limit: 1000000000 is outside 1-999999999"},
+        {PROGRAM_WINDOW, {"--limit", "99999999999999999999", "--confirm"},
+         "--limit: 99999999999999999999 is outside 1-999999999"},
+        {PROGRAM_WINDOW, {"--limit", "12x", "--confirm"}, "--limit: \"12x\" is not a number"},
+        {PROGRAM_WINDOW, {"--text", "a", "--text-file", "b", "--confirm"},
+         "step 1: --text-file given with --text or twice; the document comes from one of them"},
+        {PROGRAM_WINDOW, {"--text-file", "b", "--text", "a", "--confirm"},
+         "step 1: --text given with --text-file; the document comes from one of them"},
+        {PROGRAM_WINDOW, {"--text-file", "a", "--present"}, "run options before --present: end the run with "
+                                                            "--confirm, --choose or --cancel"},
         {PROGRAM_CONSOLE, {"--select", "a\nb\x01", "--select", "c"}, "run 1: --select given twice; an answer "
                                                                      "(--confirm, --choose or --cancel) ends a run"},
         {PROGRAM_CONSOLE, {"--select", "a\n\xE8\xB5\xA4\xFF\x01" "cdefg", "--confirm"},

@@ -9,7 +9,8 @@ const wchar_t SCRIPT_USAGE[] =
     L"\n"
     L"A stand-in editor window for Windows that loads a plug-in DLL as the editor does and presents it: its\n"
     L"menu item, toolbar picture, status text and tooltip, About and Uninstall. With no steps it stays open\n"
-    L"for the user; with steps it plays them, printing what the editor saw, and closes.\n"
+    L"for the user (not on the runner's virtual display, where it exits 2); with steps it plays them,\n"
+    L"printing what the editor saw and did, and closes.\n"
     L"\n"
     L"Options:\n"
     L"  --plugin PATH       the plug-in DLL (default: Huebird.dll beside the program)\n"
@@ -30,8 +31,15 @@ const wchar_t SCRIPT_USAGE[] =
     L"  --cancel            press Cancel\n"
     L"  --view MODE         before the step, choose View > MODE in its window: small or large toolbar\n"
     L"                      pictures, 16, 256 or true colours; may be repeated\n"
+    L"  --text-file PATH    the document's text from a UTF-8 file, all of it selected (instead of --text)\n"
+    L"  --limit N           the document holds at most N characters (default: as many as the view can)\n"
     L"A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
     L"A value that starts with -- is given as --OPTION=VALUE.\n"
+    L"\n"
+    L"Before any step, in its window and in the order given (after --text, --select and --view):\n"
+    L"  --type TEXT         type TEXT at the caret, key by key\n"
+    L"  --save              choose File > Save: the document counts as saved (nothing is written)\n"
+    L"  --overwrite on|off  set Edit > Overwrite, which the plug-in's text insertions follow\n"
     L"\n"
     L"Other steps (--window and --view apply to them too):\n"
     L"  --present           print what the window presents, in each toolbar mode\n"
@@ -42,16 +50,6 @@ const wchar_t SCRIPT_USAGE[] =
     L"Exit status: 0 when every step went as asked, 1 when one failed, 2 for bad arguments.\n";
 
 namespace {
-
-std::wstring FromUtf8(const std::string& text)
-{
-    if (text.empty())
-        return std::wstring();
-    int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(length, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), &wide[0], length);
-    return wide;
-}
 
 int ViewCommand(ViewMode mode)
 {
@@ -94,11 +92,23 @@ bool ParseScript(const std::vector<std::wstring>& arguments, Script* script, std
         step.window = each.window;
         for (ViewMode mode : each.views)
             step.view.push_back(ViewCommand(mode));
+        for (const EditAction& edit : each.edits) {
+            ScriptAction action;
+            action.kind = edit.kind == EDIT_TYPE             ? ScriptAction::TYPE
+                          : edit.kind == EDIT_SAVE           ? ScriptAction::SAVE
+                          : edit.kind == EDIT_OVERWRITE_ON   ? ScriptAction::OVERWRITE_ON
+                                                             : ScriptAction::OVERWRITE_OFF;
+            action.text = FromUtf8(edit.text);
+            step.actions.push_back(action);
+        }
         step.agree = each.agree;
         step.run.setText = each.setText;
         step.run.text = FromUtf8(each.text);
         step.run.setSelection = each.setSelection;
         step.run.selection = FromUtf8(each.selection);
+        step.run.textFile = FromUtf8(each.textFile);
+        step.run.setLimit = each.limit != 0;
+        step.run.limit = each.limit;
         step.run.customColors = each.customColors;
         step.run.answer = each.answer == ANSWER_CHOOSE   ? ScriptRun::CHOOSE
                           : each.answer == ANSWER_CANCEL ? ScriptRun::CANCEL

@@ -18,6 +18,17 @@ struct ScriptRun {
     std::vector<CustomColorSetting> customColors; // set in the dialog's custom colours before the answer
     Answer answer = CONFIRM;
     COLORREF color = 0; // for CHOOSE
+    // Set-up of the document beyond --text: read from a UTF-8 file, and the most characters the view holds.
+    std::wstring textFile; // empty: none
+    bool setLimit = false;
+    UINT limit = 0;
+};
+
+// What the user does in the step's window before the step, in the order given: type, save, set Overwrite.
+struct ScriptAction {
+    enum Kind { TYPE, SAVE, OVERWRITE_ON, OVERWRITE_OFF };
+    Kind kind = TYPE;
+    std::wstring text; // for TYPE
 };
 
 struct ScriptStep {
@@ -25,6 +36,7 @@ struct ScriptStep {
     Kind kind = RUN;
     int window = 1;
     std::vector<int> view; // View menu commands given to the window first
+    std::vector<ScriptAction> actions; // then these
     ScriptRun run;
     bool agree = false; // for UNINSTALL: the answer to the plug-in's question
 };

@@ -1,27 +1,29 @@
-// The editor window: its controls, its menu and toolbar from the plug-in's answers, and the plug-in's messages.
+// The editor window and its controls: frame, menus, plug-ins toolbar, status bar, and the view that shows
+// the document and that the plug-in deals with.
 #include "editor_window.h"
 
+#include "plugin_answers.h"
 #include "text.h"
+#include "transcript.h"
 
 #include <commctrl.h>
-
-#include <string.h>
 
 #include <vector>
 
 namespace {
 
 const wchar_t CLASS_NAME[] = L"HuebirdStandInEditor";
-const int ID_DOCUMENT = 1;
+const int ID_VIEW = 1;
 const int ID_TOOLBAR = 2;
 const int ID_STATUS = 3;
 const wchar_t READY[] = L"Ready";
 
-HINSTANCE Instance;
-Plugin LoadedPlugin;
-std::vector<Editor*> Editors;
-int WindowsOpened;
-HFONT DocumentFont;
+HINSTANCE Instance;           // the program's module, which owns the window class
+std::vector<Editor*> Editors; // the open windows, in the order they opened
+int WindowsOpened;            // windows opened so far, which numbers the next one
+HFONT DocumentFont;           // the views' fixed-pitch font, which shows Japanese text
+bool Overwrite;               // the user's Edit > Overwrite setting, for every window
+bool PluginGreeted;           // the plug-in has had its first event and been asked about itself
 
 Editor* EditorOf(HWND hwnd)
 {
@@ -33,29 +35,23 @@ void ShowStatus(Editor* editor, const std::wstring& text)
     SendMessageW(editor->status, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-void ShowReplayed(Editor* editor)
+// The status bar's second part: the insertion mode and whether the document is modified.
+void ShowMode(Editor* editor)
 {
-    std::wstring text = editor->replayed ? Format(L"Replayed: 0x%08lX", static_cast<unsigned long>(editor->replayParam))
-                                         : std::wstring(L"Replayed: none");
+    std::wstring text = std::wstring(Overwrite ? L"Overwrite" : L"Insert") + (editor->modified ? L", modified" : L"");
     SendMessageW(editor->status, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-// The command's state as QueryStatus gives it: enabled by its result, checked by the BOOL it writes.
-void QueryCommand(Editor* editor, bool* enabled, bool* checked)
+ViewState CurrentView(const Editor* editor)
 {
-    BOOL check = FALSE;
-    *enabled = LoadedPlugin.module && LoadedPlugin.queryStatus(editor->frame, &check);
-    *checked = LoadedPlugin.module && check;
-}
-
-void UpdateToolbarState(Editor* editor)
-{
-    if (!LoadedPlugin.module || !editor->toolbar)
-        return;
-    bool enabled, checked;
-    QueryCommand(editor, &enabled, &checked);
-    LPARAM state = (enabled ? TBSTATE_ENABLED : 0) | (checked ? TBSTATE_CHECKED : 0);
-    SendMessageW(editor->toolbar, TB_SETSTATE, ID_PLUGIN_COMMAND, state);
+    ViewState state;
+    state.textVersion = editor->textVersion;
+    state.modified = editor->modified;
+    DWORD start = 0, end = 0;
+    GetSelection(editor, &start, &end);
+    state.selectionStart = start;
+    state.selectionEnd = end;
+    return state;
 }
 
 void Layout(Editor* editor)
@@ -69,7 +65,7 @@ void Layout(Editor* editor)
     GetWindowRect(editor->status, &status);
     int top = bar.bottom - bar.top;
     int bottom = client.bottom - (status.bottom - status.top);
-    MoveWindow(editor->document, 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
+    MoveWindow(editor->view, 0, top, client.right, bottom > top ? bottom - top : 0, TRUE);
     int parts[2] = {client.right > 200 ? client.right - 200 : client.right / 2, -1};
     SendMessageW(editor->status, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
@@ -77,10 +73,11 @@ void Layout(Editor* editor)
 // The format of the bitmap resource that the plug-in named, from its own header.
 void ReadBitmapFormat(Editor* editor)
 {
-    HRSRC resource = FindResourceW(LoadedPlugin.module, MAKEINTRESOURCEW(editor->bitmapNumber), MAKEINTRESOURCEW(2));
-    HGLOBAL loaded = resource ? LoadResource(LoadedPlugin.module, resource) : nullptr;
+    HMODULE module = CurrentPlugin().module;
+    HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(editor->bitmapNumber), RT_BITMAP);
+    HGLOBAL loaded = resource ? LoadResource(module, resource) : nullptr;
     const BITMAPINFOHEADER* header = loaded ? static_cast<const BITMAPINFOHEADER*>(LockResource(loaded)) : nullptr;
-    if (!header || SizeofResource(LoadedPlugin.module, resource) < sizeof *header)
+    if (!header || SizeofResource(module, resource) < sizeof *header)
         return;
     editor->bitmapWidth = header->biWidth;
     editor->bitmapHeight = header->biHeight < 0 ? -header->biHeight : header->biHeight;
@@ -103,16 +100,17 @@ void BuildToolbar(Editor* editor)
                                       WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_TOP, 0, 0, 0, 0,
                                       editor->frame, reinterpret_cast<HMENU>(ID_TOOLBAR), Instance, nullptr);
     SendMessageW(editor->toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    if (LoadedPlugin.module) {
+    const Plugin& plugin = CurrentPlugin();
+    if (plugin.module) {
         int size = editor->large ? 24 : 16;
         UINT depth = editor->colors == 16 ? ILC_COLOR4 : editor->colors == 256 ? ILC_COLOR8 : ILC_COLOR24;
         editor->images = ImageList_Create(size, size, depth, 1, 0);
         SendMessageW(editor->toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(editor->images));
 
         WPARAM flags = BitmapFlags(editor->large, editor->colors);
-        editor->bitmapNumber = static_cast<UINT>(LoadedPlugin.plugInProc(editor->frame, PIP_GET_BITMAP, flags, 0));
+        editor->bitmapNumber = static_cast<UINT>(plugin.plugInProc(editor->view, PIP_GET_BITMAP, flags, 0));
         ReadBitmapFormat(editor);
-        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(LoadedPlugin.module, MAKEINTRESOURCEW(editor->bitmapNumber),
+        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageW(plugin.module, MAKEINTRESOURCEW(editor->bitmapNumber),
                                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
         if (bitmap) {
             ImageList_Add(editor->images, bitmap, nullptr);
@@ -121,31 +119,35 @@ void BuildToolbar(Editor* editor)
 
         TBBUTTON button = {};
         button.iBitmap = 0;
-        button.idCommand = ID_PLUGIN_COMMAND;
+        button.idCommand = FIRST_PLUGIN_COMMAND;
         button.fsState = TBSTATE_ENABLED;
         button.fsStyle = BTNS_BUTTON;
         button.iString = -1;
         SendMessageW(editor->toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
-        UpdateToolbarState(editor);
+        RefreshCommand(editor);
     }
     Layout(editor);
 }
 
-// The Plug-ins menu: the plug-in's command, About and Uninstall; or a note that there is no plug-in.
+// The Plug-ins menu: the plug-in's command, Properties, About and Uninstall; or a note that there is none.
 void BuildPluginMenu(Editor* editor)
 {
     while (GetMenuItemCount(editor->pluginMenu) > 0)
         DeleteMenu(editor->pluginMenu, 0, MF_BYPOSITION);
-    if (!LoadedPlugin.module) {
+    const Plugin& plugin = CurrentPlugin();
+    if (!plugin.module) {
         AppendMenuW(editor->pluginMenu, MF_STRING | MF_GRAYED, 0, L"(no plug-in)");
         return;
     }
-    std::wstring name = PluginText(LoadedPlugin, editor->frame, PIP_GET_NAME).text;
-    std::wstring command = PluginString(LoadedPlugin, LoadedPlugin.getMenuTextId());
-    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_COMMAND, command.c_str());
+    const PluginFacts& facts = Facts();
+    std::wstring command = PluginString(plugin, plugin.getMenuTextId());
+    AppendMenuW(editor->pluginMenu, MF_STRING, FIRST_PLUGIN_COMMAND, command.c_str());
     AppendMenuW(editor->pluginMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_ABOUT, (L"&About " + name + L"...").c_str());
-    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_UNINSTALL, (L"&Uninstall " + name + L"...").c_str());
+    AppendMenuW(editor->pluginMenu, MF_STRING | (facts.properties ? 0 : MF_GRAYED), ID_PLUGIN_PROPERTIES,
+                (facts.name + L" &Properties...").c_str());
+    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_ABOUT, (L"&About " + facts.name + L"...").c_str());
+    AppendMenuW(editor->pluginMenu, MF_STRING, ID_PLUGIN_UNINSTALL, (L"&Uninstall " + facts.name + L"...").c_str());
+    RefreshCommand(editor);
 }
 
 void UpdateViewMenu(Editor* editor)
@@ -162,10 +164,13 @@ HMENU BuildMenuBar(Editor* editor)
 {
     HMENU bar = CreateMenu();
     HMENU file = CreatePopupMenu();
-    AppendMenuW(file, MF_STRING, ID_NEW_WINDOW, L"&New window");
-    AppendMenuW(file, MF_STRING, ID_CLOSE_WINDOW, L"&Close window");
+    AppendMenuW(file, MF_STRING, ID_FILE_NEW_WINDOW, L"&New window");
+    AppendMenuW(file, MF_STRING, ID_FILE_SAVE, L"&Save");
+    AppendMenuW(file, MF_STRING, ID_FILE_CLOSE_WINDOW, L"&Close window");
     AppendMenuW(file, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(file, MF_STRING, ID_EXIT, L"E&xit");
+    AppendMenuW(file, MF_STRING, ID_FILE_EXIT, L"E&xit");
+    editor->editMenu = CreatePopupMenu();
+    AppendMenuW(editor->editMenu, MF_STRING, ID_EDIT_OVERWRITE, L"&Overwrite");
     HMENU view = CreatePopupMenu();
     AppendMenuW(view, MF_STRING, ID_VIEW_SMALL, L"&Small toolbar pictures");
     AppendMenuW(view, MF_STRING, ID_VIEW_LARGE, L"&Large toolbar pictures");
@@ -175,171 +180,56 @@ HMENU BuildMenuBar(Editor* editor)
     AppendMenuW(view, MF_STRING, ID_VIEW_TRUE_COLOR, L"&True colour");
     editor->pluginMenu = CreatePopupMenu();
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(editor->editMenu), L"&Edit");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(editor->pluginMenu), L"&Plug-ins");
     return bar;
 }
 
-void SaveSelection(Editor* editor)
+// The view: the edit control, under a procedure that answers the plug-in's messages and, after every other
+// message, tells the plug-in what it changed.
+LRESULT CALLBACK ViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    DWORD start = 0, end = 0;
-    CallWindowProcW(editor->documentProc, editor->document, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                    reinterpret_cast<LPARAM>(&end));
-    if (start == editor->selectionStart)
-        return;
-    editor->selectionStart = start;
-    if (!LoadedPlugin.module)
-        return;
-    LPARAM param = EventParam(editor->number, start);
-    Say(Format(L"  events: window %d saves 0x%08lX (selection at %lu) through OnEvents", editor->number,
-               static_cast<unsigned long>(param), static_cast<unsigned long>(start)));
-    LoadedPlugin.onEvents(editor->frame, EVENT_SAVE_PARAM, param);
-}
-
-// The document control, watched for every message after which its selection may have moved.
-LRESULT CALLBACK DocumentProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    Editor* editor = reinterpret_cast<Editor*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    Editor* editor = EditorOf(hwnd);
     if (!editor)
         return DefWindowProcW(hwnd, message, wParam, lParam);
-    LRESULT result = CallWindowProcW(editor->documentProc, hwnd, message, wParam, lParam);
-    switch (message) {
-    case WM_KEYDOWN:
-    case WM_CHAR:
-    case WM_LBUTTONUP:
-    case WM_MOUSEMOVE:
-    case WM_SETTEXT:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CLEAR:
-    case WM_UNDO:
-    case EM_SETSEL:
-    case EM_REPLACESEL:
-    case EM_UNDO:
-        SaveSelection(editor);
-        break;
+    if (message >= MSG_EDITOR_FIRST && message <= MSG_EDITOR_LAST) {
+        LRESULT answer = AnswerPluginMessage(editor, message, wParam, lParam);
+        TellViewChanges(editor);
+        return answer;
     }
+    WNDPROC own = editor->viewProc;
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(own));
+        editor->view = nullptr;
+        return CallWindowProcW(own, hwnd, message, wParam, lParam);
+    }
+    LRESULT result = CallWindowProcW(own, hwnd, message, wParam, lParam);
+    if (editor->closing)
+        return result;
+    TellViewChanges(editor);
+    if (message == WM_SETFOCUS)
+        SendEvent(editor, EVENT_FOCUS_GAINED, 0);
+    else if (message == WM_KILLFOCUS)
+        SendEvent(editor, EVENT_FOCUS_LOST, 0);
     return result;
-}
-
-// MSG_GET_SELECTION: the selected text's first bytes in the ANSI code page, as many whole characters as
-// the capacity holds, then a NUL if there is room. Returns the bytes of text handed over.
-LRESULT AnswerGetSelection(Editor* editor, WPARAM capacity, LPARAM buffer)
-{
-    editor->selectionRequests++;
-    std::string ansi = ToAnsi(SelectedText(editor));
-    size_t count = WholeCharacterBytes(ansi, capacity);
-    if (buffer) {
-        char* out = reinterpret_cast<char*>(buffer);
-        memcpy(out, ansi.data(), count);
-        if (count < capacity)
-            out[count] = '\0';
-    } else {
-        count = 0;
-    }
-    std::wstring line = Format(L"  editor: asked for the selection into %lu bytes, hands over %lu",
-                               static_cast<unsigned long>(capacity), static_cast<unsigned long>(count));
-    if (count > 0)
-        line += L": " + Quoted(FromAnsi(ansi.substr(0, count)));
-    Say(line);
-    return static_cast<LRESULT>(count);
-}
-
-// MSG_INSERT_TEXT: the ANSI text takes the selection's place.
-LRESULT AnswerInsertText(Editor* editor, LPARAM text)
-{
-    if (!text)
-        return 0;
-    editor->insertions++;
-    std::wstring wide = FromAnsi(reinterpret_cast<const char*>(text));
-    Say(L"  editor: enters " + Quoted(wide));
-    SendMessageW(editor->document, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-    return 1;
-}
-
-LRESULT AnswerReplayParam(Editor* editor, WPARAM param)
-{
-    LPARAM value = static_cast<LPARAM>(param);
-    if (!editor->replayed || value != editor->replayParam) {
-        // No window is numbered 0, so 0 is what comes back before any parameter was saved.
-        std::wstring meaning = value == 0 ? std::wstring(L"nothing saved yet")
-                                          : Format(L"window %d, selection at %d",
-                                                   static_cast<int>((value >> 16) & 0xFFFF),
-                                                   static_cast<int>(value & 0xFFFF));
-        Say(Format(L"  events: window %d gets 0x%08lX back through MSG_REPLAY_PARAM (%ls)", editor->number,
-                   static_cast<unsigned long>(value), meaning.c_str()));
-    }
-    editor->replayed = true;
-    editor->replayParam = value;
-    ShowReplayed(editor);
-    return 0;
-}
-
-void RunCommand(Editor* editor)
-{
-    if (!LoadedPlugin.module)
-        return;
-    bool enabled, checked;
-    QueryCommand(editor, &enabled, &checked);
-    if (!enabled) {
-        Say(L"  editor: the command is disabled");
-        return;
-    }
-    LoadedPlugin.onCommand(editor->frame);
-    UpdateToolbarState(editor);
-}
-
-void ShowAbout(Editor* editor)
-{
-    if (!LoadedPlugin.module)
-        return;
-    std::wstring text = PluginText(LoadedPlugin, editor->frame, PIP_GET_NAME).text + L"\n" +
-                        PluginText(LoadedPlugin, editor->frame, PIP_GET_VERSION).text;
-    MessageBoxW(editor->frame, text.c_str(), L"About plug-in", MB_OK | MB_ICONINFORMATION);
-}
-
-void Uninstall(Editor* editor)
-{
-    if (!LoadedPlugin.module)
-        return;
-    if (!LoadedPlugin.plugInProc(editor->frame, PIP_QUERY_UNINSTALL, 0, 0)) {
-        Say(L"  editor: PIP_QUERY_UNINSTALL answered 0: the plug-in may not be uninstalled");
-        return;
-    }
-    LRESULT agreed = LoadedPlugin.plugInProc(editor->frame, PIP_CONFIRM_UNINSTALL, 0, 0);
-    if (!agreed) {
-        Say(L"  editor: PIP_CONFIRM_UNINSTALL answered 0: the plug-in stays");
-        return;
-    }
-    Say(Format(L"  editor: PIP_CONFIRM_UNINSTALL answered %ld: the plug-in is unloaded", static_cast<long>(agreed)));
-    UnloadPlugin(&LoadedPlugin);
-    for (Editor* each : Editors) {
-        BuildPluginMenu(each);
-        BuildToolbar(each);
-        ShowStatus(each, READY);
-    }
-}
-
-void SetToolbarMode(Editor* editor, bool large, int colors)
-{
-    editor->large = large;
-    editor->colors = colors;
-    UpdateViewMenu(editor);
-    BuildToolbar(editor);
 }
 
 void OnCommandMessage(Editor* editor, int id)
 {
     switch (id) {
-    case ID_NEW_WINDOW: OpenEditor(); break;
-    case ID_CLOSE_WINDOW: DestroyWindow(editor->frame); break;
-    case ID_EXIT: CloseEditors(); break;
+    case ID_FILE_NEW_WINDOW: OpenEditor(); break;
+    case ID_FILE_SAVE: SaveDocument(editor); break;
+    case ID_FILE_CLOSE_WINDOW: DestroyWindow(editor->frame); break;
+    case ID_FILE_EXIT: CloseEditors(); break;
+    case ID_EDIT_OVERWRITE: SetOverwrite(!Overwrite); break;
     case ID_VIEW_SMALL: SetToolbarMode(editor, false, editor->colors); break;
     case ID_VIEW_LARGE: SetToolbarMode(editor, true, editor->colors); break;
     case ID_VIEW_16_COLORS: SetToolbarMode(editor, editor->large, 16); break;
     case ID_VIEW_256_COLORS: SetToolbarMode(editor, editor->large, 256); break;
     case ID_VIEW_TRUE_COLOR: SetToolbarMode(editor, editor->large, 0); break;
-    case ID_PLUGIN_COMMAND: RunCommand(editor); break;
+    case FIRST_PLUGIN_COMMAND: RunCommand(editor); break;
+    case ID_PLUGIN_PROPERTIES: ShowProperties(editor); break;
     case ID_PLUGIN_ABOUT: ShowAbout(editor); break;
     case ID_PLUGIN_UNINSTALL: Uninstall(editor); break;
     }
@@ -347,14 +237,15 @@ void OnCommandMessage(Editor* editor, int id)
 
 LRESULT OnNotify(Editor* editor, NMHDR* header)
 {
-    if (header->code == TTN_GETDISPINFOW && header->idFrom == ID_PLUGIN_COMMAND && LoadedPlugin.module) {
+    const Plugin& plugin = CurrentPlugin();
+    if (header->code == TTN_GETDISPINFOW && header->idFrom == FIRST_PLUGIN_COMMAND && plugin.module) {
         NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(header);
-        editor->tooltip = TooltipPart(PluginString(LoadedPlugin, LoadedPlugin.getStatusMessageId()));
+        editor->tooltip = TooltipPart(PluginString(plugin, plugin.getStatusMessageId()));
         info->lpszText = const_cast<wchar_t*>(editor->tooltip.c_str());
     } else if (header->code == TBN_HOTITEMCHANGE && header->hwndFrom == editor->toolbar) {
         NMTBHOTITEM* hot = reinterpret_cast<NMTBHOTITEM*>(header);
-        bool onCommand = !(hot->dwFlags & HICF_LEAVING) && hot->idNew == ID_PLUGIN_COMMAND && LoadedPlugin.module;
-        ShowStatus(editor, onCommand ? StatusBarPart(PluginString(LoadedPlugin, LoadedPlugin.getStatusMessageId()))
+        bool onCommand = !(hot->dwFlags & HICF_LEAVING) && hot->idNew == FIRST_PLUGIN_COMMAND && plugin.module;
+        ShowStatus(editor, onCommand ? StatusBarPart(PluginString(plugin, plugin.getStatusMessageId()))
                                      : std::wstring(READY));
     }
     return 0;
@@ -362,43 +253,29 @@ LRESULT OnNotify(Editor* editor, NMHDR* header)
 
 void OnMenuSelect(Editor* editor, UINT id, UINT flags, HMENU menu)
 {
+    const Plugin& plugin = CurrentPlugin();
     if (flags == 0xFFFF && !menu)
         ShowStatus(editor, READY); // the menu closed
-    else if (id == ID_PLUGIN_COMMAND && !(flags & MF_POPUP) && LoadedPlugin.module)
-        ShowStatus(editor, StatusBarPart(PluginString(LoadedPlugin, LoadedPlugin.getStatusMessageId())));
+    else if (id == FIRST_PLUGIN_COMMAND && !(flags & MF_POPUP) && plugin.module)
+        ShowStatus(editor, StatusBarPart(PluginString(plugin, plugin.getStatusMessageId())));
     else
         ShowStatus(editor, L"");
 }
 
-void OnInitMenuPopup(Editor* editor, HMENU menu)
-{
-    if (menu != editor->pluginMenu || !LoadedPlugin.module)
-        return;
-    bool enabled, checked;
-    QueryCommand(editor, &enabled, &checked);
-    EnableMenuItem(menu, ID_PLUGIN_COMMAND, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
-    CheckMenuItem(menu, ID_PLUGIN_COMMAND, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
-    bool removable = LoadedPlugin.plugInProc(editor->frame, PIP_QUERY_UNINSTALL, 0, 0) != 0;
-    EnableMenuItem(menu, ID_PLUGIN_UNINSTALL, MF_BYCOMMAND | (removable ? MF_ENABLED : MF_GRAYED));
-}
-
 void OnCreate(Editor* editor)
 {
-    editor->document = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
-                                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
-                                           ES_WANTRETURN | ES_NOHIDESEL,
-                                       0, 0, 0, 0, editor->frame, reinterpret_cast<HMENU>(ID_DOCUMENT), Instance,
-                                       nullptr);
-    SendMessageW(editor->document, WM_SETFONT, reinterpret_cast<WPARAM>(DocumentFont), FALSE);
-    SetWindowLongPtrW(editor->document, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
-    editor->documentProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(editor->document, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(DocumentProc)));
+    editor->view = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
+                                   WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                                       ES_WANTRETURN | ES_NOHIDESEL,
+                                   0, 0, 0, 0, editor->frame, reinterpret_cast<HMENU>(ID_VIEW), Instance, nullptr);
+    // As much text as the control can hold, not its default of about 30,000 characters.
+    SendMessageW(editor->view, EM_SETLIMITTEXT, 0, 0);
+    SendMessageW(editor->view, WM_SETFONT, reinterpret_cast<WPARAM>(DocumentFont), FALSE);
+    SetWindowLongPtrW(editor->view, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(editor));
+    editor->viewProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(editor->view, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ViewProc)));
     editor->status = CreateWindowExW(0, STATUSCLASSNAMEW, READY, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0,
                                      editor->frame, reinterpret_cast<HMENU>(ID_STATUS), Instance, nullptr);
-    BuildPluginMenu(editor);
-    UpdateViewMenu(editor);
-    BuildToolbar(editor);
-    ShowReplayed(editor);
 }
 
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -415,24 +292,32 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
     case WM_CREATE: OnCreate(editor); return 0;
     case WM_SIZE: Layout(editor); return 0;
-    case WM_SETFOCUS: SetFocus(editor->document); return 0;
+    case WM_SETFOCUS: SetFocus(editor->view); return 0;
     case WM_COMMAND:
-        if (lParam == 0 || reinterpret_cast<HWND>(lParam) == editor->toolbar)
+        if (reinterpret_cast<HWND>(lParam) == editor->view && editor->view) {
+            if (HIWORD(wParam) == EN_CHANGE) {
+                editor->textVersion++;
+                editor->modified = editor->modified || !editor->settingUp;
+            }
+        } else if (lParam == 0 || reinterpret_cast<HWND>(lParam) == editor->toolbar) {
             OnCommandMessage(editor, LOWORD(wParam));
+        }
         return 0;
     case WM_NOTIFY: return OnNotify(editor, reinterpret_cast<NMHDR*>(lParam));
     case WM_MENUSELECT: OnMenuSelect(editor, LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam)); return 0;
-    case WM_INITMENUPOPUP: OnInitMenuPopup(editor, reinterpret_cast<HMENU>(wParam)); return 0;
+    case WM_INITMENUPOPUP:
+        if (reinterpret_cast<HMENU>(wParam) == editor->pluginMenu)
+            RefreshCommand(editor);
+        CheckMenuItem(editor->editMenu, ID_EDIT_OVERWRITE, MF_BYCOMMAND | (Overwrite ? MF_CHECKED : MF_UNCHECKED));
+        return 0;
     case WM_ACTIVATE:
-        if (LOWORD(wParam) != WA_INACTIVE && LoadedPlugin.module) {
-            LoadedPlugin.onEvents(hwnd, EVENT_REPLAY_PARAM, 0);
-            UpdateToolbarState(editor);
-        }
+        if (LOWORD(wParam) != WA_INACTIVE)
+            RefreshCommand(editor);
         break;
-    case MSG_GET_SELECTION: return AnswerGetSelection(editor, wParam, lParam);
-    case MSG_INSERT_TEXT: return AnswerInsertText(editor, lParam);
-    case MSG_REPLAY_PARAM: return AnswerReplayParam(editor, wParam);
     case WM_DESTROY:
+        // The view is still there: the plug-in hears of the closing while it can still use it.
+        SendEvent(editor, EVENT_WINDOW_CLOSING, 0);
+        editor->closing = true;
         for (size_t i = 0; i < Editors.size(); i++) {
             if (Editors[i] == editor) {
                 Editors.erase(Editors.begin() + i);
@@ -466,26 +351,11 @@ bool StartEditors(HINSTANCE instance)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = FrameProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512)); // the system's application icon
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // the arrow
+    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszClassName = CLASS_NAME;
     return RegisterClassExW(&windowClass) != 0;
-}
-
-void SetPlugin(const Plugin& plugin)
-{
-    LoadedPlugin = plugin;
-}
-
-const Plugin& CurrentPlugin()
-{
-    return LoadedPlugin;
-}
-
-bool PluginLoaded()
-{
-    return LoadedPlugin.module != nullptr;
 }
 
 Editor* OpenEditor()
@@ -508,9 +378,22 @@ Editor* OpenEditor()
         return nullptr;
     }
     Say(Format(L"  editor: window %d opens", editor->number));
+    if (!PluginGreeted) {
+        PluginGreeted = true;
+        SendEvent(editor, EVENT_FIRST, FIRST_PLUGIN_COMMAND);
+        SendEvent(editor, EVENT_WINDOW_OPENED, MAKELPARAM(FIRST_PLUGIN_COMMAND, 0));
+        if (PluginLoaded())
+            AskPluginFacts(editor->view);
+    } else {
+        SendEvent(editor, EVENT_WINDOW_OPENED, MAKELPARAM(FIRST_PLUGIN_COMMAND, 0));
+    }
+    BuildPluginMenu(editor);
+    UpdateViewMenu(editor);
+    BuildToolbar(editor);
+    ShowMode(editor);
+    editor->told = CurrentView(editor);
     ShowWindow(frame, SW_SHOWNORMAL);
     UpdateWindow(frame);
-    SaveSelection(editor);
     return editor;
 }
 
@@ -528,23 +411,99 @@ int EditorCount()
     return static_cast<int>(Editors.size());
 }
 
+std::vector<Editor*> AllEditors()
+{
+    return Editors;
+}
+
 void CloseEditors()
 {
     while (!Editors.empty())
         DestroyWindow(Editors.back()->frame);
 }
 
-void SetDocument(Editor* editor, const std::wstring& text)
+void RebuildPluginControls()
 {
-    SetWindowTextW(editor->document, text.c_str());
-    SendMessageW(editor->document, EM_SETSEL, 0, -1);
+    for (Editor* each : Editors) {
+        BuildPluginMenu(each);
+        BuildToolbar(each);
+        ShowStatus(each, READY);
+    }
+}
+
+void RefreshCommand(Editor* editor)
+{
+    if (!PluginLoaded())
+        return;
+    bool checked = false;
+    bool enabled = QueryCommand(editor, &checked);
+    if (editor->toolbar) {
+        LPARAM state = (enabled ? TBSTATE_ENABLED : 0) | (checked ? TBSTATE_CHECKED : 0);
+        SendMessageW(editor->toolbar, TB_SETSTATE, FIRST_PLUGIN_COMMAND, state);
+    }
+    EnableMenuItem(editor->pluginMenu, FIRST_PLUGIN_COMMAND, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+    CheckMenuItem(editor->pluginMenu, FIRST_PLUGIN_COMMAND, MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void SetToolbarMode(Editor* editor, bool large, int colors)
+{
+    editor->large = large;
+    editor->colors = colors;
+    UpdateViewMenu(editor);
+    BuildToolbar(editor);
+}
+
+void TellViewChanges(Editor* editor)
+{
+    if (editor->telling || editor->settingUp || editor->closing || !editor->view)
+        return;
+    editor->telling = true;
+    // What the plug-in does on an event may change the view again: told until nothing is left, within reason.
+    for (int round = 0; round < 16; round++) {
+        ViewState now = CurrentView(editor);
+        UINT events[MOST_VIEW_EVENTS];
+        int count = ViewEvents(editor->told, now, events);
+        if (now.modified != editor->told.modified)
+            ShowMode(editor);
+        editor->told = now;
+        if (count == 0)
+            break;
+        for (int i = 0; i < count; i++)
+            SendEvent(editor, events[i], 0);
+    }
+    editor->telling = false;
+}
+
+bool OpenDocument(Editor* editor, const std::wstring& text)
+{
+    std::wstring before = DocumentText(editor);
+    DWORD start = 0, end = 0;
+    GetSelection(editor, &start, &end);
+    RestoreDocument(editor, text, 0, static_cast<DWORD>(text.size()));
+    if (DocumentText(editor) != text) {
+        RestoreDocument(editor, before, start, end);
+        return false;
+    }
+    editor->modified = false;
+    editor->told.modified = false;
+    ShowMode(editor);
+    return true;
+}
+
+void RestoreDocument(Editor* editor, const std::wstring& text, DWORD start, DWORD end)
+{
+    editor->settingUp = true;
+    SetWindowTextW(editor->view, text.c_str());
+    SendMessageW(editor->view, EM_SETSEL, start, end);
+    editor->settingUp = false;
+    editor->told = CurrentView(editor);
 }
 
 std::wstring DocumentText(const Editor* editor)
 {
-    int length = GetWindowTextLengthW(editor->document);
+    int length = GetWindowTextLengthW(editor->view);
     std::wstring text(length + 1, L'\0');
-    text.resize(GetWindowTextW(editor->document, &text[0], length + 1));
+    text.resize(GetWindowTextW(editor->view, &text[0], length + 1));
     return text;
 }
 
@@ -554,94 +513,59 @@ bool SelectText(Editor* editor, const std::wstring& text)
     size_t at = text.empty() ? document.size() : document.find(text);
     if (at == std::wstring::npos)
         return false;
-    SendMessageW(editor->document, EM_SETSEL, at, at + text.size());
+    SendMessageW(editor->view, EM_SETSEL, at, at + text.size());
     return true;
+}
+
+void GetSelection(const Editor* editor, DWORD* start, DWORD* end)
+{
+    *start = *end = 0;
+    // The control's own procedure: asking through the editor's would look for changes again.
+    if (editor->view && editor->viewProc)
+        CallWindowProcW(editor->viewProc, editor->view, EM_GETSEL, reinterpret_cast<WPARAM>(start),
+                        reinterpret_cast<LPARAM>(end));
 }
 
 std::wstring SelectedText(const Editor* editor)
 {
     DWORD start = 0, end = 0;
-    SendMessageW(editor->document, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    GetSelection(editor, &start, &end);
     std::wstring document = DocumentText(editor);
     if (start > end || end > document.size())
         return std::wstring();
     return document.substr(start, end - start);
 }
 
-LPARAM EventParam(int number, DWORD start)
+void TypeText(Editor* editor, const std::wstring& text)
 {
-    return static_cast<LPARAM>((static_cast<DWORD>(number & 0xFFFF) << 16) | (start & 0xFFFF));
+    Say(L"  editor: types " + Quoted(text));
+    for (wchar_t ch : text)
+        SendMessageW(editor->view, WM_CHAR, ch == L'\n' ? L'\r' : ch, 1);
 }
 
-void PrintPresentation(Editor* editor)
+void SaveDocument(Editor* editor)
 {
-    if (!LoadedPlugin.module) {
-        wchar_t item[80] = L"";
-        GetMenuStringW(editor->pluginMenu, 0, item, 80, MF_BYPOSITION);
-        Say(Format(L"  plug-in: none loaded; Plug-ins menu: %ls; toolbar buttons: %d", Quoted(item).c_str(),
-                   static_cast<int>(SendMessageW(editor->toolbar, TB_BUTTONCOUNT, 0, 0))));
-        return;
-    }
-    PluginTextAnswer name = PluginText(LoadedPlugin, editor->frame, PIP_GET_NAME);
-    PluginTextAnswer version = PluginText(LoadedPlugin, editor->frame, PIP_GET_VERSION);
-    Say(Format(L"  name: %ls (asked for %ld bytes%ls)", Quoted(name.text).c_str(), static_cast<long>(name.size),
-               name.overrun ? L", wrote past them" : L""));
-    Say(Format(L"  version: %ls (asked for %ld bytes%ls)", Quoted(version.text).c_str(),
-               static_cast<long>(version.size), version.overrun ? L", wrote past them" : L""));
+    Say(L"  editor: File > Save: the document counts as saved (nothing is written)");
+    editor->modified = false;
+    TellViewChanges(editor);
+}
 
-    // What the Plug-ins menu shows once opened.
-    SendMessageW(editor->frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editor->pluginMenu), 2);
-    wchar_t item[256] = L"";
-    GetMenuStringW(editor->pluginMenu, ID_PLUGIN_COMMAND, item, 256, MF_BYCOMMAND);
-    UINT state = GetMenuState(editor->pluginMenu, ID_PLUGIN_COMMAND, MF_BYCOMMAND);
-    Say(Format(L"  menu item: %ls (string %u), %ls, %ls", Quoted(item).c_str(), LoadedPlugin.getMenuTextId(),
-               state & MF_GRAYED ? L"disabled" : L"enabled", state & MF_CHECKED ? L"checked" : L"not checked"));
+void SetOverwrite(bool on)
+{
+    Overwrite = on;
+    Say(on ? L"  editor: Edit > Overwrite on" : L"  editor: Edit > Overwrite off");
+    for (Editor* each : Editors)
+        ShowMode(each);
+}
 
-    // The status bar while the item is highlighted, and the toolbar button's tooltip.
-    SendMessageW(editor->frame, WM_MENUSELECT, MAKEWPARAM(ID_PLUGIN_COMMAND, MF_HILITE),
-                 reinterpret_cast<LPARAM>(editor->pluginMenu));
-    wchar_t status[256] = L"";
-    SendMessageW(editor->status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
-    SendMessageW(editor->frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    Say(Format(L"  status bar: %ls (string %u)", Quoted(status).c_str(), LoadedPlugin.getStatusMessageId()));
-    NMTTDISPINFOW info = {};
-    info.hdr.hwndFrom = editor->toolbar;
-    info.hdr.idFrom = ID_PLUGIN_COMMAND;
-    info.hdr.code = TTN_GETDISPINFOW;
-    SendMessageW(editor->frame, WM_NOTIFY, ID_PLUGIN_COMMAND, reinterpret_cast<LPARAM>(&info));
-    Say(L"  tooltip: " + Quoted(info.lpszText ? info.lpszText : L""));
-    LRESULT buttonState = SendMessageW(editor->toolbar, TB_GETSTATE, ID_PLUGIN_COMMAND, 0);
-    Say(Format(L"  toolbar button: %ls, %ls", buttonState & TBSTATE_ENABLED ? L"enabled" : L"disabled",
-               buttonState & TBSTATE_CHECKED ? L"checked" : L"not checked"));
-    Say(Format(L"  default bitmap (GetBitmapID): %u", LoadedPlugin.getBitmapId()));
+bool OverwriteOn()
+{
+    return Overwrite;
+}
 
-    // The toolbar in each of the View menu's modes, then back to the mode it had.
-    bool large = editor->large;
-    int colors = editor->colors;
-    static const struct {
-        UINT size, depth;
-        const wchar_t* name;
-    } MODES[] = {
-        {ID_VIEW_SMALL, ID_VIEW_16_COLORS, L"small, 16 colours"},
-        {ID_VIEW_SMALL, ID_VIEW_256_COLORS, L"small, 256 colours"},
-        {ID_VIEW_SMALL, ID_VIEW_TRUE_COLOR, L"small, true colour"},
-        {ID_VIEW_LARGE, ID_VIEW_16_COLORS, L"large, 16 colours"},
-        {ID_VIEW_LARGE, ID_VIEW_256_COLORS, L"large, 256 colours"},
-        {ID_VIEW_LARGE, ID_VIEW_TRUE_COLOR, L"large, true colour"},
-    };
-    for (const auto& mode : MODES) {
-        SendMessageW(editor->frame, WM_COMMAND, mode.size, 0);
-        SendMessageW(editor->frame, WM_COMMAND, mode.depth, 0);
-        int width = 0, height = 0;
-        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
-        ImageList_GetIconSize(images, &width, &height);
-        std::wstring palette = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
-                                                    : std::wstring(L"no palette");
-        Say(Format(L"  toolbar %ls: bitmap %u (%dx%d, %d bits a pixel, %ls), button picture %dx%d", mode.name,
-                   editor->bitmapNumber, editor->bitmapWidth, editor->bitmapHeight, editor->bitmapBits,
-                   palette.c_str(), width, height));
-    }
-    SetToolbarMode(editor, large, colors);
+void SetDocumentLimit(Editor* editor, UINT characters)
+{
+    SendMessageW(editor->view, EM_SETLIMITTEXT, characters, 0);
 }
 
 RECT WindowArea(HWND window, bool withMenus)
@@ -649,9 +573,9 @@ RECT WindowArea(HWND window, bool withMenus)
     RECT area;
     GetWindowRect(window, &area);
     if (withMenus) {
-        // Pop-up menus are top-level windows of their own class.
+        // Pop-up menus are top-level windows of the menu class.
         HWND menu = nullptr;
-        while ((menu = FindWindowExW(nullptr, menu, MAKEINTATOM(0x8000), nullptr)) != nullptr) {
+        while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
             RECT rect;
             if (IsWindowVisible(menu) && GetWindowRect(menu, &rect))
                 UnionRect(&area, &area, &rect);

@@ -1,54 +1,12 @@
-// Loading the plug-in and asking it for its texts and pictures, as the editor does.
+// Asking the loaded plug-in for its texts and pictures, as the editor does.
 #include "plugin.h"
 
 #include "text.h"
 
 #include <string.h>
+#include <wchar.h>
 
 #include <vector>
-
-template <typename Proc> static bool FindExport(HMODULE module, const char* name, Proc* proc, std::wstring* error)
-{
-    FARPROC found = GetProcAddress(module, name);
-    if (!found) {
-        *error = L"has no export " + FromAnsi(name);
-        return false;
-    }
-    *proc = reinterpret_cast<Proc>(reinterpret_cast<void*>(found));
-    return true;
-}
-
-bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error)
-{
-    Plugin loaded;
-    loaded.path = path;
-    loaded.module = LoadLibraryW(path.c_str());
-    if (!loaded.module) {
-        *error = Format(L"cannot load %ls (error %lu)", path.c_str(), GetLastError());
-        return false;
-    }
-    std::wstring missing;
-    if (!FindExport(loaded.module, "OnCommand", &loaded.onCommand, &missing) ||
-        !FindExport(loaded.module, "QueryStatus", &loaded.queryStatus, &missing) ||
-        !FindExport(loaded.module, "OnEvents", &loaded.onEvents, &missing) ||
-        !FindExport(loaded.module, "GetMenuTextID", &loaded.getMenuTextId, &missing) ||
-        !FindExport(loaded.module, "GetStatusMessageID", &loaded.getStatusMessageId, &missing) ||
-        !FindExport(loaded.module, "GetBitmapID", &loaded.getBitmapId, &missing) ||
-        !FindExport(loaded.module, "PlugInProc", &loaded.plugInProc, &missing)) {
-        *error = path + L" " + missing;
-        FreeLibrary(loaded.module);
-        return false;
-    }
-    *plugin = loaded;
-    return true;
-}
-
-void UnloadPlugin(Plugin* plugin)
-{
-    if (plugin->module)
-        FreeLibrary(plugin->module);
-    *plugin = Plugin();
-}
 
 std::wstring PluginString(const Plugin& plugin, UINT id)
 {
@@ -69,24 +27,33 @@ std::wstring TooltipPart(const std::wstring& status)
     return feed == std::wstring::npos ? std::wstring() : status.substr(feed + 1);
 }
 
-PluginTextAnswer PluginText(const Plugin& plugin, HWND editor, UINT message)
+PluginTextAnswer PluginText(const Plugin& plugin, HWND view, UINT message, bool utf16)
 {
     // Sizes beyond this are taken as a fault of the plug-in: the editor asks for no more.
     const LRESULT MOST = 4096;
-    // Bytes past the capacity, filled with a mark, to see whether the plug-in writes beyond it.
+    // Characters past the capacity, filled with a mark, to see whether the plug-in writes beyond it.
     const size_t GUARD = 16;
-    const char MARK = '\x5A';
+    const wchar_t MARK = 0x5A5A;
 
     PluginTextAnswer answer;
-    answer.size = plugin.plugInProc(editor, message, 0, 0);
+    answer.size = plugin.plugInProc(view, message, 0, 0);
     if (answer.size <= 0 || answer.size > MOST)
         return answer;
     size_t capacity = static_cast<size_t>(answer.size);
-    std::vector<char> buffer(capacity + GUARD, MARK);
+    if (utf16) {
+        std::vector<wchar_t> buffer(capacity + GUARD, MARK);
+        buffer[0] = L'\0';
+        plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
+        for (size_t i = capacity; i < buffer.size(); i++)
+            answer.overrun |= buffer[i] != MARK;
+        answer.text.assign(buffer.data(), wcsnlen(buffer.data(), capacity));
+        return answer;
+    }
+    std::vector<char> buffer(capacity + GUARD, static_cast<char>(MARK));
     buffer[0] = '\0';
-    plugin.plugInProc(editor, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
+    plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
     for (size_t i = capacity; i < buffer.size(); i++)
-        answer.overrun |= buffer[i] != MARK;
+        answer.overrun |= buffer[i] != static_cast<char>(MARK);
     answer.text = FromAnsi(std::string(buffer.data(), strnlen(buffer.data(), capacity)));
     return answer;
 }

@@ -1,26 +1,9 @@
-// The plug-in as the editor holds it: its library, its seven exports, and the questions the editor asks it.
+// The questions the editor asks a loaded plug-in: its strings, texts and toolbar flags.
 #pragma once
 
-#include "plugin_interface.h"
+#include "plugin_loader.h"
 
 #include <string>
-
-struct Plugin {
-    HMODULE module = nullptr;
-    std::wstring path;
-    OnCommandProc onCommand = nullptr;
-    QueryStatusProc queryStatus = nullptr;
-    OnEventsProc onEvents = nullptr;
-    GetMenuTextIdProc getMenuTextId = nullptr;
-    GetStatusMessageIdProc getStatusMessageId = nullptr;
-    GetBitmapIdProc getBitmapId = nullptr;
-    PlugInProcProc plugInProc = nullptr;
-};
-
-// Loads the library at path and finds its exports. On failure, says why in error and loads nothing.
-bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error);
-// Frees the library; plugin is empty afterwards.
-void UnloadPlugin(Plugin* plugin);
 
 // A string from the plug-in's string table; empty when it has none by that number.
 std::wstring PluginString(const Plugin& plugin, UINT id);
@@ -29,14 +12,15 @@ std::wstring PluginString(const Plugin& plugin, UINT id);
 std::wstring StatusBarPart(const std::wstring& status);
 std::wstring TooltipPart(const std::wstring& status);
 
-// The answer to a text request (PIP_GET_NAME, PIP_GET_VERSION).
+// The answer to a text request (PIP_GET_NAME, PIP_GET_VERSION and their UTF-16 forms).
 struct PluginTextAnswer {
     std::wstring text;
     LRESULT size = 0;     // what the plug-in answered when asked for the size (lParam 0)
     bool overrun = false; // it wrote past the capacity it was given
 };
-// Asks for the size first, then for the text into a buffer of exactly that capacity.
-PluginTextAnswer PluginText(const Plugin& plugin, HWND editor, UINT message);
+// Asks for the size first, then for the text into a buffer of exactly that capacity: bytes of ANSI text, or
+// UTF-16 characters for the UTF-16 forms.
+PluginTextAnswer PluginText(const Plugin& plugin, HWND view, UINT message, bool utf16);
 
 // The PIP_GET_BITMAP flags for a toolbar of this size and depth (16, 256 or 0 for true colour).
 WPARAM BitmapFlags(bool large, int colors);

@@ -1,9 +1,61 @@
-// Screenshots: the screen's pixels copied into a top-down 24-bit DIB, then handed to the PNG writer.
+// Screenshots: the screen's pixels copied into a 24-bit DIB, then encoded as PNG by the imaging component.
 #include "screenshot.h"
 
-#include "png.h"
+#include <wincodec.h>
 
-#include <vector>
+namespace {
+
+// Releases a COM object if there is one.
+template <typename Interface> void Release(Interface* object)
+{
+    if (object)
+        object->Release();
+}
+
+// Writes width x height pixels of 24-bit BGR rows, stride bytes apart, top row first, to path as PNG.
+bool WritePng(const std::wstring& path, int width, int height, UINT stride, BYTE* pixels)
+{
+    IWICImagingFactory* factory = nullptr;
+    IWICStream* stream = nullptr;
+    IWICBitmapEncoder* encoder = nullptr;
+    IWICBitmapFrameEncode* frame = nullptr;
+    IPropertyBag2* options = nullptr;
+    WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
+    HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
+    if (SUCCEEDED(result))
+        result = factory->CreateStream(&stream);
+    if (SUCCEEDED(result))
+        result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
+    if (SUCCEEDED(result))
+        result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
+    if (SUCCEEDED(result))
+        result = encoder->Initialize(stream, WICBitmapEncoderNoCache);
+    if (SUCCEEDED(result))
+        result = encoder->CreateNewFrame(&frame, &options);
+    if (SUCCEEDED(result))
+        result = frame->Initialize(options);
+    if (SUCCEEDED(result))
+        result = frame->SetSize(width, height);
+    if (SUCCEEDED(result))
+        result = frame->SetPixelFormat(&format);
+    // The encoder may only offer another format; the pixels are 24-bit BGR and nothing else.
+    if (SUCCEEDED(result) && !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR))
+        result = E_FAIL;
+    if (SUCCEEDED(result))
+        result = frame->WritePixels(height, stride, stride * height, pixels);
+    if (SUCCEEDED(result))
+        result = frame->Commit();
+    if (SUCCEEDED(result))
+        result = encoder->Commit();
+    Release(options);
+    Release(frame);
+    Release(encoder);
+    Release(stream);
+    Release(factory);
+    return SUCCEEDED(result);
+}
+
+} // namespace
 
 bool SaveScreenshot(const RECT& requested, const std::wstring& path)
 {
@@ -31,25 +83,13 @@ bool SaveScreenshot(const RECT& requested, const std::wstring& path)
         GdiFlush();
         SelectObject(memoryDc, old);
     }
-    std::vector<uint8_t> rgb;
-    if (copied) {
-        // DIB rows are blue, green, red and padded to 4 bytes.
-        const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~static_cast<size_t>(3);
-        const uint8_t* pixels = static_cast<const uint8_t*>(bits);
-        rgb.reserve(static_cast<size_t>(width) * height * 3);
-        for (int y = 0; y < height; y++) {
-            const uint8_t* row = pixels + stride * y;
-            for (int x = 0; x < width; x++) {
-                rgb.push_back(row[3 * x + 2]);
-                rgb.push_back(row[3 * x + 1]);
-                rgb.push_back(row[3 * x]);
-            }
-        }
-    }
+    // DIB rows are blue, green, red, padded to 4 bytes: the encoder's 24-bit BGR as they stand.
+    UINT stride = (static_cast<UINT>(width) * 3 + 3) & ~3u;
+    bool written = copied && WritePng(path, width, height, stride, static_cast<BYTE*>(bits));
     if (bitmap)
         DeleteObject(bitmap);
     if (memoryDc)
         DeleteDC(memoryDc);
     ReleaseDC(nullptr, screenDc);
-    return copied && WriteFileBytes(path, EncodePng(rgb, width, height));
+    return written;
 }

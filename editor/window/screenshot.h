@@ -5,5 +5,6 @@
 
 #include <string>
 
-// Copies area from the screen and writes it to path as PNG. False when either step fails.
+// Copies area from the screen and writes it to path as PNG with the Windows Imaging Component's encoder.
+// Needs COM set up on the thread. False when either step fails.
 bool SaveScreenshot(const RECT& area, const std::wstring& path);

@@ -6,8 +6,10 @@
 
 #include "dialog_driver.h"
 #include "editor_window.h"
+#include "plugin_answers.h"
 #include "screenshot.h"
 #include "text.h"
+#include "transcript.h"
 
 #include <colordlg.h>
 #include <wchar.h>
@@ -243,7 +245,7 @@ struct MenuDrive {
 bool MenuShown()
 {
     HWND menu = nullptr;
-    while ((menu = FindWindowExW(nullptr, menu, MAKEINTATOM(0x8000), nullptr)) != nullptr) {
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
         if (IsWindowVisible(menu))
             return true;
     }
@@ -297,7 +299,7 @@ Editor* WindowFor(const ScriptStep& step)
         Editor* last = FindEditor(count);
         if (!last)
             return nullptr;
-        SendMessageW(last->frame, WM_COMMAND, ID_NEW_WINDOW, 0);
+        SendMessageW(last->frame, WM_COMMAND, ID_FILE_NEW_WINDOW, 0);
         if (EditorCount() == count)
             return nullptr;
     }
@@ -311,6 +313,62 @@ Editor* WindowFor(const ScriptStep& step)
     return editor;
 }
 
+// What the user does in the window before the step: types, saves, sets Overwrite.
+void ApplyActions(Editor* editor, const ScriptStep& step)
+{
+    for (const ScriptAction& action : step.actions) {
+        switch (action.kind) {
+        case ScriptAction::TYPE: TypeText(editor, action.text); break;
+        case ScriptAction::SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
+        case ScriptAction::OVERWRITE_ON:
+        case ScriptAction::OVERWRITE_OFF:
+            if (OverwriteOn() != (action.kind == ScriptAction::OVERWRITE_ON))
+                SendMessageW(editor->frame, WM_COMMAND, ID_EDIT_OVERWRITE, 0);
+            break;
+        }
+        PumpMessages(TICK_MS);
+    }
+}
+
+// A UTF-8 file's text with the view's line breaks; false when it cannot be read.
+bool ReadTextFile(const std::wstring& path, std::wstring* text)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    std::string bytes;
+    char chunk[65536];
+    DWORD read = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, chunk, sizeof chunk, &read, nullptr) != 0) && read > 0)
+        bytes.append(chunk, read);
+    CloseHandle(file);
+    *text = ViewLineBreaks(FromUtf8(bytes));
+    return ok;
+}
+
+// The document of a run as its options set it up. False, having said why, when the view cannot hold it.
+bool SetUpDocument(Editor* editor, const ScriptRun& run)
+{
+    if (run.setLimit)
+        SetDocumentLimit(editor, run.limit);
+    std::wstring text = run.text;
+    if (!run.textFile.empty() && !ReadTextFile(run.textFile, &text)) {
+        Complain(L"cannot read the text file " + run.textFile);
+        return false;
+    }
+    if ((run.setText || !run.textFile.empty()) && !OpenDocument(editor, text)) {
+        Complain(Format(L"window %d cannot hold a document of %lu characters", editor->number,
+                        static_cast<unsigned long>(text.size())));
+        return false;
+    }
+    if (run.setSelection && !SelectText(editor, run.selection)) {
+        Say(L"  editor: the document has no " + Quoted(run.selection));
+        return false;
+    }
+    return true;
+}
+
 bool PlayRun(const Script& script, int number, const ScriptStep& step)
 {
     const ScriptRun& run = step.run;
@@ -320,15 +378,12 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
         Say(L"  editor: the window cannot be opened");
         return false;
     }
-    if (run.setText)
-        SetDocument(editor, run.text);
-    if (run.setSelection && !SelectText(editor, run.selection)) {
-        Say(L"  editor: the document has no " + Quoted(run.selection));
+    if (!SetUpDocument(editor, run))
         return false;
-    }
     std::wstring selected = SelectedText(editor);
-    Say(L"  editor: document " + Quoted(DocumentText(editor)) +
+    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)) +
         (selected.empty() ? std::wstring(L", nothing selected") : L", selected " + Quoted(selected)));
+    ApplyActions(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
@@ -347,20 +402,19 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
         drive.shot = ShotPath(script, prefix + L"dialog.png");
     if (!StartDialogWatch(editor->frame, DriveColorDialog, &drive, TICK_MS))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_COMMAND, 0);
+    SendMessageW(editor->frame, WM_COMMAND, FIRST_PLUGIN_COMMAND, 0);
     StopDialogWatch();
     if (!NoUnexpectedWindow())
         drive.failed = true;
-    if (!drive.dialog && !drive.failed) {
-        Say(L"  dialog: did not open");
-        drive.failed = true;
-    }
+    // The command may open no dialog: that is the plug-in's business, and the answer goes unused.
+    if (!drive.dialog && !drive.failed)
+        Say(L"  dialog: none opened, the answer goes unused");
     ok &= !drive.failed;
     if (editor->insertions == insertions)
         Say(L"  editor: nothing entered");
 
     PumpMessages(4 * TICK_MS);
-    Say(L"  editor: document " + Quoted(DocumentText(editor)));
+    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)));
     if (!script.shots.empty())
         ok &= Shoot(WindowArea(editor->frame, false), ShotPath(script, prefix + L"window.png"));
     return ok;
@@ -374,6 +428,7 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
         Say(L"  editor: the window cannot be opened");
         return false;
     }
+    ApplyActions(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
@@ -389,7 +444,8 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
     StopDialogWatch();
     if (!NoUnexpectedWindow())
         drive.failed = true;
-    if (!drive.answered) {
+    // Only a plug-in that takes part in its uninstall asks the user.
+    if (!drive.answered && Facts().uninstall) {
         Say(L"  message box: did not open");
         drive.failed = true;
     }
@@ -399,12 +455,25 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
     return !drive.failed;
 }
 
+// Texts that the windows could not enter while the step played (whether the plug-in sent them on its
+// command or on an event): each reported on stderr. False if there was one.
+bool NothingLost()
+{
+    bool none = true;
+    for (Editor* editor : AllEditors()) {
+        if (!editor->failure.empty()) {
+            Complain(editor->failure);
+            editor->failure.clear();
+            none = false;
+        }
+    }
+    return none;
+}
+
 } // namespace
 
 bool PlayScript(const Script& script)
 {
-    if (!script.shots.empty())
-        CreateDirectoryW(script.shots.c_str(), nullptr);
     bool ok = true;
     int runs = 0;
     for (const ScriptStep& step : script.steps) {
@@ -415,8 +484,10 @@ bool PlayScript(const Script& script)
         case ScriptStep::PRESENT: {
             Say(Format(L"presentation in window %d", step.window));
             Editor* editor = WindowFor(step);
-            if (editor)
+            if (editor) {
+                ApplyActions(editor, step);
                 PrintPresentation(editor);
+            }
             ok &= editor != nullptr;
             break;
         }
@@ -424,6 +495,7 @@ bool PlayScript(const Script& script)
             ok &= PlayUninstall(script, step);
             break;
         }
+        ok &= NothingLost();
     }
     return ok;
 }

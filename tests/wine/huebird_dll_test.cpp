@@ -1,10 +1,12 @@
 // Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources, the plug-in
 // procedure, events through a real window, and the command and uninstall question with the real dialogs.
 // Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area runs.
-// The numbers of the plug-in interface are written here from the editor's side, not taken from the
-// plug-in's headers, so that a wrong constant in the plug-in shows.
+// The numbers of the plug-in interface are the editor's (plugin_abi.h), not taken from the plug-in's
+// headers, so that a wrong constant in the plug-in shows.
 #include "dialog_driver.h"
+#include "plugin_loader.h"
 
+#include <colordlg.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <string.h>
@@ -66,32 +68,17 @@ std::string HexBytes(const char* bytes, size_t count)
 
 // ---- The editor's side of the plug-in interface ----
 
-const UINT MSG_REPLAY_PARAM = 0x802;
-const UINT MSG_GET_SELECTION = 0x803;
-const UINT MSG_INSERT_TEXT = 0x820;
-const UINT EVENT_REPLAY_PARAM = 0x40;
-const UINT EVENT_SAVE_PARAM = 0x400;
-const UINT PIP_GET_NAME = 0x902;
-const UINT PIP_GET_VERSION = 0x904;
-const UINT PIP_CONFIRM_UNINSTALL = 0x907;
-const UINT PIP_GET_BITMAP = 0x908;
 const LANGID JAPANESE = 0x411;
-
-typedef void(WINAPI* OnCommandFunc)(HWND);
-typedef BOOL(WINAPI* QueryStatusFunc)(HWND, BOOL*);
-typedef void(WINAPI* OnEventsFunc)(HWND, UINT, LPARAM);
-typedef UINT(WINAPI* GetIdFunc)();
-typedef LRESULT(WINAPI* PlugInProcFunc)(HWND, UINT, WPARAM, LPARAM);
 
 // The loaded library and its entry points, found by name.
 HMODULE Module;
-OnCommandFunc OnCommand;
-QueryStatusFunc QueryStatus;
-OnEventsFunc OnEvents;
-GetIdFunc GetMenuTextID;
-GetIdFunc GetStatusMessageID;
-GetIdFunc GetBitmapID;
-PlugInProcFunc PlugInProc;
+OnCommandProc OnCommand;
+QueryStatusProc QueryStatus;
+OnEventsProc OnEvents;
+GetMenuTextIdProc GetMenuTextID;
+GetStatusMessageIdProc GetStatusMessageID;
+GetBitmapIdProc GetBitmapID;
+PlugInProcProc PlugInProc;
 
 // The seven exports in ordinal order.
 const char* const EXPORT_NAMES[7] = {"OnCommand",          "QueryStatus", "OnEvents",  "GetMenuTextID",
@@ -188,7 +175,7 @@ std::string Selection;
 
 LRESULT CALLBACK EditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg != MSG_REPLAY_PARAM && msg != MSG_GET_SELECTION && msg != MSG_INSERT_TEXT)
+    if (msg != MSG_UPDATE_TOOLBAR && msg != MSG_GET_SELECTION && msg != MSG_INSERT_TEXT)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     Received entry = {hwnd, msg, wParam, lParam, std::string(), false};
     if (msg == MSG_GET_SELECTION && lParam) {
@@ -634,13 +621,13 @@ void TestOnEvents()
     // Full width on 64-bit Windows: a parameter whose high half differs from its low half.
     const LPARAM wide = sizeof(LPARAM) > 4 ? static_cast<LPARAM>(0x123456789ABCDEF0ull) : 0x9ABCDEF0;
     const Call calls[] = {
-        {editor, EVENT_REPLAY_PARAM, 77, true, 0}, // before any save: 0
+        {editor, EVENT_MODIFIED_CHANGED, 77, true, 0}, // before any save: 0
         {editor, 0x440, 1234, true, 1234},         // saved and sent in the same call
         {editor, 0x400, 42, false, 0},             // saved only
         {editor, 0x1, 100, false, 0},
         {editor, 0x80, 200, false, 0},
         {editor, 0, 300, false, 0},
-        {editor, ~(EVENT_SAVE_PARAM | EVENT_REPLAY_PARAM), 400, false, 0},
+        {editor, ~(EVENT_FIRST | EVENT_MODIFIED_CHANGED), 400, false, 0},
         {editor, 0x40, 500, true, 42},             // the parameter of the last save
         {other, 0x400, wide, false, 0},            // saved from another window...
         {editor, 0x40, 0, true, static_cast<WPARAM>(wide)}, // ...sent to the window that asks
@@ -659,7 +646,7 @@ void TestOnEvents()
                 call.events, static_cast<unsigned>(Log.size())))
             continue;
         const Received& got = Log[0];
-        ok(got.hwnd == call.hwnd && got.msg == MSG_REPLAY_PARAM,
+        ok(got.hwnd == call.hwnd && got.msg == MSG_UPDATE_TOOLBAR,
            "call %u: expected message 0x802 to %p, got 0x%X to %p\n", static_cast<unsigned>(i),
            static_cast<void*>(call.hwnd), got.msg, static_cast<void*>(got.hwnd));
         ok(got.wParam == call.sent && got.lParam == 0,
@@ -693,7 +680,7 @@ BOOL AnswerColorDialog(HWND owner, void* context)
     visit->seen = true;
     visit->messagesBefore = Log.size();
     visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
-    HWND define = GetDlgItem(dialog, 719); // the button that opens the custom-colour part
+    HWND define = GetDlgItem(dialog, COLOR_MIX); // the button that opens the custom-colour part
     visit->fullOpen = define && !IsWindowEnabled(define);
     if (visit->choose)
         SetColorDialogRgb(dialog, visit->chosen);
@@ -797,28 +784,23 @@ const AreaEntry AREAS[] = {
     {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
 };
 
-// An export by name, as the function type the editor declares for it.
-template <typename Func>
-Func Export(const char* name)
-{
-    // Through the generic function pointer type, which any function pointer converts to and from.
-    return reinterpret_cast<Func>(reinterpret_cast<void (*)()>(GetProcAddress(Module, name)));
-}
-
 bool LoadPlugin(const char* path)
 {
-    Module = LoadLibraryA(path);
-    if (!ok(Module != nullptr, "LoadLibraryA(\"%s\") failed, error %lu\n", path, GetLastError()))
+    Plugin plugin;
+    std::wstring error;
+    wchar_t widePath[MAX_PATH] = L"";
+    MultiByteToWideChar(CP_ACP, 0, path, -1, widePath, MAX_PATH);
+    if (!ok(LoadPlugin(widePath, &plugin, &error), "%ls\n", error.c_str()))
         return false;
-    OnCommand = Export<OnCommandFunc>("OnCommand");
-    QueryStatus = Export<QueryStatusFunc>("QueryStatus");
-    OnEvents = Export<OnEventsFunc>("OnEvents");
-    GetMenuTextID = Export<GetIdFunc>("GetMenuTextID");
-    GetStatusMessageID = Export<GetIdFunc>("GetStatusMessageID");
-    GetBitmapID = Export<GetIdFunc>("GetBitmapID");
-    PlugInProc = Export<PlugInProcFunc>("PlugInProc");
-    return ok(OnCommand && QueryStatus && OnEvents && GetMenuTextID && GetStatusMessageID && GetBitmapID && PlugInProc,
-              "an export is missing by name\n");
+    Module = plugin.module;
+    OnCommand = plugin.onCommand;
+    QueryStatus = plugin.queryStatus;
+    OnEvents = plugin.onEvents;
+    GetMenuTextID = plugin.getMenuTextId;
+    GetStatusMessageID = plugin.getStatusMessageId;
+    GetBitmapID = plugin.getBitmapId;
+    PlugInProc = plugin.plugInProc;
+    return true;
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+// Text in the forms the editor keeps and shows it: line breaks of the view, quoting in the transcript.
+// Pure logic, built and tested on every platform.
+#pragma once
+
+#include "plugin_abi.h"
+
+#include <string>
+
+// The text with each line break (\r\n, \n or \r alone) as the view keeps them, \r\n.
+std::wstring ViewLineBreaks(const std::wstring& text);
+
+// The text in double quotes, with line breaks, tabs, quotes and backslashes escaped.
+std::wstring Quoted(const std::wstring& text);
+
+// A document's text for the transcript: quoted whole when short, else its length and both ends quoted.
+std::wstring DocumentSummary(const std::wstring& text);
+
+// A colour as #RRGGBB (red R, green G, blue B).
+std::wstring ColorText(COLORREF color);

@@ -1,0 +1,90 @@
+// The scripted --present step: what the window shows of the plug-in, printed, in each toolbar mode.
+#include "script.h"
+
+#include "editor_window.h"
+#include "plugin_answers.h"
+#include "text.h"
+#include "transcript.h"
+
+void PrintPresentation(Editor* editor)
+{
+    const Plugin& plugin = CurrentPlugin();
+    if (!plugin.module) {
+        wchar_t item[80] = L"";
+        GetMenuStringW(editor->pluginMenu, 0, item, 80, MF_BYPOSITION);
+        Say(Format(L"  plug-in: none loaded; Plug-ins menu: %ls; toolbar buttons: %d", Quoted(item).c_str(),
+                   static_cast<int>(SendMessageW(editor->toolbar, TB_BUTTONCOUNT, 0, 0))));
+        return;
+    }
+    // The plug-in procedure's answers, asked again as the plug-in settings would.
+    AskPluginFacts(editor->view);
+
+    // What the Plug-ins menu shows once opened.
+    SendMessageW(editor->frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editor->pluginMenu), 3);
+    wchar_t item[256] = L"";
+    GetMenuStringW(editor->pluginMenu, FIRST_PLUGIN_COMMAND, item, 256, MF_BYCOMMAND);
+    UINT state = GetMenuState(editor->pluginMenu, FIRST_PLUGIN_COMMAND, MF_BYCOMMAND);
+    Say(Format(L"  menu item %u: %ls (string %u), %ls, %ls", FIRST_PLUGIN_COMMAND, Quoted(item).c_str(),
+               plugin.getMenuTextId(), state & MF_GRAYED ? L"disabled" : L"enabled",
+               state & MF_CHECKED ? L"checked" : L"not checked"));
+    const struct {
+        UINT id;
+        const wchar_t* name;
+    } OTHERS[] = {{ID_PLUGIN_PROPERTIES, L"properties"}, {ID_PLUGIN_UNINSTALL, L"uninstall"}};
+    for (const auto& other : OTHERS) {
+        GetMenuStringW(editor->pluginMenu, other.id, item, 256, MF_BYCOMMAND);
+        UINT otherState = GetMenuState(editor->pluginMenu, other.id, MF_BYCOMMAND);
+        Say(Format(L"  menu item %ls: %ls, %ls", other.name, Quoted(item).c_str(),
+                   otherState & MF_GRAYED ? L"disabled" : L"enabled"));
+    }
+
+    // The status bar while the item is highlighted, and the toolbar button's tooltip.
+    SendMessageW(editor->frame, WM_MENUSELECT, MAKEWPARAM(FIRST_PLUGIN_COMMAND, MF_HILITE),
+                 reinterpret_cast<LPARAM>(editor->pluginMenu));
+    wchar_t status[256] = L"";
+    SendMessageW(editor->status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
+    SendMessageW(editor->frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
+    Say(Format(L"  status bar: %ls (string %u)", Quoted(status).c_str(), plugin.getStatusMessageId()));
+    NMTTDISPINFOW info = {};
+    info.hdr.hwndFrom = editor->toolbar;
+    info.hdr.idFrom = FIRST_PLUGIN_COMMAND;
+    info.hdr.code = TTN_GETDISPINFOW;
+    SendMessageW(editor->frame, WM_NOTIFY, FIRST_PLUGIN_COMMAND, reinterpret_cast<LPARAM>(&info));
+    Say(L"  tooltip: " + Quoted(info.lpszText ? info.lpszText : L""));
+    LRESULT buttonState = SendMessageW(editor->toolbar, TB_GETSTATE, FIRST_PLUGIN_COMMAND, 0);
+    Say(Format(L"  toolbar button %u: %ls, %ls", FIRST_PLUGIN_COMMAND,
+               buttonState & TBSTATE_ENABLED ? L"enabled" : L"disabled",
+               buttonState & TBSTATE_CHECKED ? L"checked" : L"not checked"));
+    Say(Format(L"  default bitmap (GetBitmapID): %u", plugin.getBitmapId()));
+
+    // The toolbar in each of the View menu's modes, then back to the mode it had.
+    bool large = editor->large;
+    int colors = editor->colors;
+    static const struct {
+        UINT size, depth;
+        const wchar_t* name;
+    } MODES[] = {
+        {ID_VIEW_SMALL, ID_VIEW_16_COLORS, L"small, 16 colours"},
+        {ID_VIEW_SMALL, ID_VIEW_256_COLORS, L"small, 256 colours"},
+        {ID_VIEW_SMALL, ID_VIEW_TRUE_COLOR, L"small, true colour"},
+        {ID_VIEW_LARGE, ID_VIEW_16_COLORS, L"large, 16 colours"},
+        {ID_VIEW_LARGE, ID_VIEW_256_COLORS, L"large, 256 colours"},
+        {ID_VIEW_LARGE, ID_VIEW_TRUE_COLOR, L"large, true colour"},
+    };
+    for (const auto& mode : MODES) {
+        SendMessageW(editor->frame, WM_COMMAND, mode.size, 0);
+        SendMessageW(editor->frame, WM_COMMAND, mode.depth, 0);
+        int width = 0, height = 0;
+        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
+        ImageList_GetIconSize(images, &width, &height);
+        std::wstring format = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
+                                                   : std::wstring(L"no palette");
+        format = editor->bitmapWidth == 0 ? std::wstring(L"no such bitmap in the module")
+                                          : Format(L"%dx%d, %d bits a pixel, %ls", editor->bitmapWidth,
+                                                   editor->bitmapHeight, editor->bitmapBits, format.c_str());
+        Say(Format(L"  toolbar %ls: 0x%X (bitmap) with flags 0x%X answers %u (%ls), button picture %dx%d",
+                   mode.name, PIP_GET_BITMAP, static_cast<unsigned>(BitmapFlags(editor->large, editor->colors)),
+                   editor->bitmapNumber, format.c_str(), width, height));
+    }
+    SetToolbarMode(editor, large, colors);
+}
