@@ -4,14 +4,8 @@
 // either side shows in the tests instead of agreeing with itself.
 #pragma once
 
-#ifdef _WIN32
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
-#else
-#include "standin/windows.h"
-#endif
+// The system's Windows headers, or the stand-in platform's in the native tree.
+#include "host/win32.h"
 
 // The seven exports, found by these undecorated names. The editor passes each the view window.
 typedef void(WINAPI* OnCommandProc)(HWND view);
