@@ -72,6 +72,15 @@ function(expect_lines_in_order)
     endforeach()
 endfunction()
 
+# The output holds pattern exactly count times; what says what was counted.
+function(expect_count pattern count what)
+    string(REGEX MATCHALL "${pattern}" matches "${output}")
+    list(LENGTH matches found)
+    if(NOT found EQUAL count)
+        message(FATAL_ERROR "expected ${count} ${what}, got ${found}:\n${output}")
+    endif()
+endfunction()
+
 # The plug-in's 0x802 request after a change of the modified state, and the status query that answers it.
 set(update_toolbar [=[
   plug-in: sends 0x802 (update toolbar) for 5632
@@ -110,11 +119,7 @@ run 1 in window 1
         "end"
         "  events: OnEvents(view 1, 0x20000 window closing, 0)"
         "  events: OnEvents(null, 0x800 plug-in may be freed, 0)")
-    string(REGEX MATCHALL "0x400 plug-in loaded" first "${output}")
-    list(LENGTH first count)
-    if(NOT count EQUAL 1)
-        message(FATAL_ERROR "expected the event 0x400 once, got it ${count} times:\n${output}")
-    endif()
+    expect_count("0x400 plug-in loaded" 1 "0x400 events (once, at load)")
 
 elseif(CASE STREQUAL "chosen_colour_enters_code")
     run_window(--text "hello" --choose 18,52,86)
@@ -224,11 +229,7 @@ elseif(CASE STREQUAL "typing_and_saving_change_the_modified_state")
         "  events: OnEvents(view 1, 0x40 modified state changed, 0)"
         "  editor: asked for the selection into 8 bytes, hands over 0"
         "  dialog: Cancel")
-    string(REGEX MATCHALL "0x40 modified state changed" changes "${output}")
-    list(LENGTH changes count)
-    if(NOT count EQUAL 3)
-        message(FATAL_ERROR "expected 3 changes of the modified state (typed, saved, typed), got ${count}:\n${output}")
-    endif()
+    expect_count("0x40 modified state changed" 3 "changes of the modified state (typed, saved, typed)")
 
 elseif(CASE STREQUAL "overwrite_setting_governs_insertions")
     # "X" typed over "abc" leaves the caret after it with nothing selected; with Edit > Overwrite on, the
