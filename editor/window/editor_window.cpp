@@ -295,7 +295,10 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETFOCUS: SetFocus(editor->view); return 0;
     case WM_COMMAND:
         if (reinterpret_cast<HWND>(lParam) == editor->view && editor->view) {
-            if (HIWORD(wParam) == EN_CHANGE) {
+            // The edit control reports a change also when its limit refused the keys: only a new text counts.
+            std::wstring text = HIWORD(wParam) == EN_CHANGE ? DocumentText(editor) : std::wstring();
+            if (HIWORD(wParam) == EN_CHANGE && text != editor->lastText) {
+                editor->lastText.swap(text);
                 editor->textVersion++;
                 editor->modified = editor->modified || !editor->settingUp;
             }
@@ -437,6 +440,11 @@ void RefreshCommand(Editor* editor)
         return;
     bool checked = false;
     bool enabled = QueryCommand(editor, &checked);
+    ShowCommandState(editor, enabled, checked);
+}
+
+void ShowCommandState(Editor* editor, bool enabled, bool checked)
+{
     if (editor->toolbar) {
         LPARAM state = (enabled ? TBSTATE_ENABLED : 0) | (checked ? TBSTATE_CHECKED : 0);
         SendMessageW(editor->toolbar, TB_SETSTATE, FIRST_PLUGIN_COMMAND, state);
@@ -501,9 +509,13 @@ void RestoreDocument(Editor* editor, const std::wstring& text, DWORD start, DWOR
 
 std::wstring DocumentText(const Editor* editor)
 {
-    int length = GetWindowTextLengthW(editor->view);
-    std::wstring text(length + 1, L'\0');
-    text.resize(GetWindowTextW(editor->view, &text[0], length + 1));
+    if (!editor->view || !editor->viewProc)
+        return std::wstring();
+    // The control's own procedure, as for the selection: a read must not look for changes of the view.
+    LRESULT length = CallWindowProcW(editor->viewProc, editor->view, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(static_cast<size_t>(CallWindowProcW(editor->viewProc, editor->view, WM_GETTEXT, text.size(),
+                                                    reinterpret_cast<LPARAM>(&text[0]))));
     return text;
 }
 

@@ -55,6 +55,7 @@ struct Editor {
     int bitmapWidth = 0, bitmapHeight = 0, bitmapBits = 0, bitmapColors = 0;
 
     unsigned long textVersion = 0; // counts the view's text alterations
+    std::wstring lastText;         // the view's text at the last alteration: a notice that changed nothing is none
     bool modified = false;         // the document altered since it was opened or last saved
     ViewState told;          // the view as the plug-in was last told of it
     bool settingUp = false;  // the script sets the document up: no events, and it stays unmodified
@@ -82,6 +83,8 @@ void CloseEditors();
 void RebuildPluginControls();
 // Asks the plug-in for the command's state and shows it on the toolbar button and menu item.
 void RefreshCommand(Editor* editor);
+// The command's toolbar button and menu item drawn in the state given.
+void ShowCommandState(Editor* editor, bool enabled, bool checked);
 // The toolbar's picture size and depth, as the View menu sets them.
 void SetToolbarMode(Editor* editor, bool large, int colors);
 

@@ -68,7 +68,7 @@ LRESULT AnswerUpdateToolbar(Editor* editor, WPARAM command)
     bool enabled = QueryCommand(editor, &checked);
     Say(Format(L"  editor: QueryStatus(view %d) for %u: %ls (button and menu item redrawn)", editor->number,
                FIRST_PLUGIN_COMMAND, StateText(enabled, checked).c_str()));
-    RefreshCommand(editor);
+    ShowCommandState(editor, enabled, checked);
     return 0;
 }
 
@@ -110,6 +110,7 @@ LRESULT AnswerInsertText(Editor* editor, WPARAM mode, LPARAM text)
     DWORD start = 0, end = 0;
     GetSelection(editor, &start, &end);
     const DWORD selectedFrom = start, selectedTo = end;
+    const bool wasModified = editor->modified;
     // The plug-in hears of the change once it is whole (after this message), or of nothing if it failed.
     bool telling = editor->telling;
     editor->telling = true;
@@ -122,8 +123,10 @@ LRESULT AnswerInsertText(Editor* editor, WPARAM mode, LPARAM text)
     std::wstring expected = before.substr(0, start) + wide + before.substr(end);
     SendMessageW(editor->view, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
     bool entered = DocumentText(editor) == expected;
-    if (!entered)
+    if (!entered) {
+        editor->modified = wasModified;
         RestoreDocument(editor, before, selectedFrom, selectedTo);
+    }
     editor->telling = telling;
     if (!entered) {
         editor->failure = Format(L"window %d cannot enter %ls: its document of %lu characters would exceed what "

@@ -343,6 +343,8 @@ bool ReadTextFile(const std::wstring& path, std::wstring* text)
     while ((ok = ReadFile(file, chunk, sizeof chunk, &read, nullptr) != 0) && read > 0)
         bytes.append(chunk, read);
     CloseHandle(file);
+    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
+        bytes.erase(0, 3);
     *text = ViewLineBreaks(FromUtf8(bytes));
     return ok;
 }
@@ -352,7 +354,7 @@ bool SetUpDocument(Editor* editor, const ScriptRun& run)
 {
     if (run.setLimit)
         SetDocumentLimit(editor, run.limit);
-    std::wstring text = run.text;
+    std::wstring text = ViewLineBreaks(run.text);
     if (!run.textFile.empty() && !ReadTextFile(run.textFile, &text)) {
         Complain(L"cannot read the text file " + run.textFile);
         return false;
@@ -362,7 +364,7 @@ bool SetUpDocument(Editor* editor, const ScriptRun& run)
                         static_cast<unsigned long>(text.size())));
         return false;
     }
-    if (run.setSelection && !SelectText(editor, run.selection)) {
+    if (run.setSelection && !SelectText(editor, ViewLineBreaks(run.selection))) {
         Say(L"  editor: the document has no " + Quoted(run.selection));
         return false;
     }
@@ -444,11 +446,9 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
     StopDialogWatch();
     if (!NoUnexpectedWindow())
         drive.failed = true;
-    // Only a plug-in that takes part in its uninstall asks the user.
-    if (!drive.answered && Facts().uninstall) {
-        Say(L"  message box: did not open");
-        drive.failed = true;
-    }
+    // Only a plug-in that takes part in its uninstall may ask the user; its answer decides either way.
+    if (!drive.answered && Facts().uninstall)
+        Say(L"  message box: none opened, the plug-in's answer decides");
     PumpMessages(2 * TICK_MS);
     Say(GetModuleHandleW(path.c_str()) ? L"  editor: the library is still in the process"
                                        : L"  editor: the library is out of the process");
