@@ -364,8 +364,9 @@ bool SetUpDocument(Editor* editor, const ScriptRun& run)
                         static_cast<unsigned long>(text.size())));
         return false;
     }
-    if (run.setSelection && !SelectText(editor, ViewLineBreaks(run.selection))) {
-        Say(L"  editor: the document has no " + Quoted(run.selection));
+    std::wstring selection = ViewLineBreaks(run.selection);
+    if (run.setSelection && !SelectText(editor, selection)) {
+        Say(L"  editor: the document has no " + Quoted(selection));
         return false;
     }
     return true;
@@ -477,25 +478,34 @@ bool PlayScript(const Script& script)
     bool ok = true;
     int runs = 0;
     for (const ScriptStep& step : script.steps) {
+        bool played = true;
+        std::wstring title;
         switch (step.kind) {
         case ScriptStep::RUN:
-            ok &= PlayRun(script, ++runs, step);
+            title = Format(L"run %d in window %d", runs + 1, step.window);
+            played = PlayRun(script, ++runs, step);
             break;
         case ScriptStep::PRESENT: {
-            Say(Format(L"presentation in window %d", step.window));
+            title = Format(L"presentation in window %d", step.window);
+            Say(title);
             Editor* editor = WindowFor(step);
             if (editor) {
                 ApplyActions(editor, step);
                 PrintPresentation(editor);
             }
-            ok &= editor != nullptr;
+            played = editor != nullptr;
             break;
         }
         case ScriptStep::UNINSTALL:
-            ok &= PlayUninstall(script, step);
+            title = Format(L"uninstall in window %d", step.window);
+            played = PlayUninstall(script, step);
             break;
         }
-        ok &= NothingLost();
+        // A lost text says so itself; any other failure is named here, so that stderr never stays silent.
+        bool kept = NothingLost();
+        if (!played && kept)
+            Complain(title + L" did not go as asked; the transcript says how");
+        ok &= played && kept;
     }
     return ok;
 }

@@ -281,12 +281,17 @@ elseif(CASE STREQUAL "failed_insertion_fails_the_run")
 
 elseif(CASE STREQUAL "line_breaks_in_text_and_selection_are_the_views")
     # A line feed in --text and --select is the view's \r\n, so the selection is found and handed over whole.
-    run_window(--text "ab\ncd" --select "b\nc" --confirm)
-    expect_success()
+    # A text that is not in the document fails its run, and stderr says which.
+    run_window(--text "ab\ncd" --select "b\nc" --confirm --select "b\nc" --confirm)
     expect_lines_in_order(
         "  editor: document \"ab\\r\\ncd\", selected \"b\\r\\nc\""
         "  editor: asked for the selection into 8 bytes, hands over 4: \"b\\r\\nc\""
-        "  editor: document \"ablackd\"")
+        "  editor: document \"ablackd\""
+        "run 2 in window 1"
+        "  editor: the document has no \"b\\r\\nc\"")
+    if(NOT result STREQUAL "1" OR NOT errors STREQUAL "huebird-window: run 2 in window 1 did not go as asked; the transcript says how\n")
+        message(FATAL_ERROR "expected exit status 1 and one line on stderr naming run 2, got ${result}:\n${errors}")
+    endif()
 
 elseif(CASE STREQUAL "presentation")
     run_window(--present)
