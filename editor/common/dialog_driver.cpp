@@ -8,7 +8,7 @@ static const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 
 struct OwnedDialogSearch {
     HWND owner;
-    int requiredControl; // 0 for any dialog
+    int requiredControl; // a control the dialog must have
     HWND found;
 };
 
@@ -20,7 +20,7 @@ static BOOL CALLBACK CheckOwnedDialog(HWND hwnd, LPARAM lParam)
         return TRUE;
     if (!GetClassNameA(hwnd, className, sizeof className) || lstrcmpA(className, "#32770") != 0)
         return TRUE;
-    if (search->requiredControl && !GetDlgItem(hwnd, search->requiredControl))
+    if (!GetDlgItem(hwnd, search->requiredControl))
         return TRUE;
     search->found = hwnd;
     return FALSE;
@@ -41,11 +41,6 @@ static HWND Expect(HWND dialog)
     if (dialog)
         ExpectedDialog = dialog;
     return dialog;
-}
-
-HWND FindOwnedDialog(HWND owner)
-{
-    return Expect(FindDialogWith(owner, 0));
 }
 
 HWND FindColorDialog(HWND owner)

@@ -8,7 +8,6 @@
 
 // Finding: each looks among the calling thread's visible top-level windows for a dialog owned by owner.
 // Returns null when there is none. What a finder returns is expected by the running watch (see below).
-HWND FindOwnedDialog(HWND owner);
 // An owned dialog with the red, green and blue edit controls of the colour dialog.
 HWND FindColorDialog(HWND owner);
 // An owned dialog with a message box's text control.
@@ -44,8 +43,8 @@ void StopDialogWatch();
 // text "..." (a message box's text) in UTF-8, NUL-terminated within size bytes (empty when there was none).
 int UnexpectedWindowsClosed(char* description, int size);
 
-// Clicks custom-colour cell slot (0 to 15, eight a row) of the colour dialog, as the user would to select it:
-// the dialog then shows that cell's colour, and its Add to Custom Colors button fills that cell. FALSE when
+// Clicks custom-colour cell slot (0 to 15, eight a row) of the colour dialog, as the user would: the dialog
+// then shows that cell's colour (which cell Add to Custom Colors fills is CustomColorCellOfAdd's). FALSE when
 // the dialog has no custom-colour area or slot is out of range.
 BOOL ClickCustomColorCell(HWND dialog, int slot);
 

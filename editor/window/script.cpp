@@ -95,11 +95,9 @@ BOOL DriveColorDialog(HWND owner, void* context)
         if (!drive->dialog) {
             if (drive->ticks < PATIENCE_TICKS)
                 return FALSE;
+            // Any other window it opened meanwhile the watch has closed already, as unexpected.
             Say(L"  dialog: did not open");
             drive->failed = true;
-            HWND other = FindOwnedDialog(owner);
-            if (other)
-                PressDialogButton(other, IDCANCEL);
             return TRUE;
         }
         if (ReadColorDialogRgb(drive->dialog, &drive->openedOn)) {
