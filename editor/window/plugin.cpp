@@ -3,9 +3,7 @@
 
 #include "text.h"
 
-#include <string.h>
-#include <wchar.h>
-
+#include <algorithm>
 #include <vector>
 
 std::wstring PluginString(const Plugin& plugin, UINT id)
@@ -27,34 +25,38 @@ std::wstring TooltipPart(const std::wstring& status)
     return feed == std::wstring::npos ? std::wstring() : status.substr(feed + 1);
 }
 
+namespace {
+
+// Asks for the text into a buffer of exactly capacity characters, followed by guard characters filled with a
+// mark, to see whether the plug-in writes beyond it. The text ends at the first NUL within the capacity.
+template <typename Char>
+std::basic_string<Char> AskIntoGuardedBuffer(const Plugin& plugin, HWND view, UINT message, size_t capacity,
+                                             bool* overrun)
+{
+    const size_t GUARD = 16;
+    const Char MARK = static_cast<Char>(0x5A);
+    std::vector<Char> buffer(capacity + GUARD, MARK);
+    buffer[0] = Char();
+    plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
+    for (size_t i = capacity; i < buffer.size(); i++)
+        *overrun |= buffer[i] != MARK;
+    return std::basic_string<Char>(buffer.data(), std::find(buffer.data(), buffer.data() + capacity, Char()));
+}
+
+} // namespace
+
 PluginTextAnswer PluginText(const Plugin& plugin, HWND view, UINT message, bool utf16)
 {
     // Sizes beyond this are taken as a fault of the plug-in: the editor asks for no more.
     const LRESULT MOST = 4096;
-    // Characters past the capacity, filled with a mark, to see whether the plug-in writes beyond it.
-    const size_t GUARD = 16;
-    const wchar_t MARK = 0x5A5A;
 
     PluginTextAnswer answer;
     answer.size = plugin.plugInProc(view, message, 0, 0);
     if (answer.size <= 0 || answer.size > MOST)
         return answer;
     size_t capacity = static_cast<size_t>(answer.size);
-    if (utf16) {
-        std::vector<wchar_t> buffer(capacity + GUARD, MARK);
-        buffer[0] = L'\0';
-        plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
-        for (size_t i = capacity; i < buffer.size(); i++)
-            answer.overrun |= buffer[i] != MARK;
-        answer.text.assign(buffer.data(), wcsnlen(buffer.data(), capacity));
-        return answer;
-    }
-    std::vector<char> buffer(capacity + GUARD, static_cast<char>(MARK));
-    buffer[0] = '\0';
-    plugin.plugInProc(view, message, capacity, reinterpret_cast<LPARAM>(buffer.data()));
-    for (size_t i = capacity; i < buffer.size(); i++)
-        answer.overrun |= buffer[i] != static_cast<char>(MARK);
-    answer.text = FromAnsi(std::string(buffer.data(), strnlen(buffer.data(), capacity)));
+    answer.text = utf16 ? AskIntoGuardedBuffer<wchar_t>(plugin, view, message, capacity, &answer.overrun)
+                        : FromAnsi(AskIntoGuardedBuffer<char>(plugin, view, message, capacity, &answer.overrun));
     return answer;
 }
 
