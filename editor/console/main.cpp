@@ -66,10 +66,11 @@ static bool Utf8Terminal;
 // itself with its bytes beside it; otherwise such bytes are written as \xNN.
 static std::string Shown(const std::string& text)
 {
-    std::string shown = "\"" + EscapedText(text, Utf8Terminal && IsValidUtf8(text)) + "\"";
-    if (Utf8Terminal && IsValidUtf8(text) && shown != "\"" + EscapedText(text, false) + "\"")
-        shown += " (" + EscapedText(text, false) + ")";
-    return shown;
+    std::string bytes = EscapedText(text, false);
+    if (!Utf8Terminal || !IsValidUtf8(text))
+        return "\"" + bytes + "\"";
+    std::string characters = EscapedText(text, true);
+    return "\"" + characters + "\"" + (characters == bytes ? "" : " (" + bytes + ")");
 }
 
 static void PrintColor(FILE* out, COLORREF color)
