@@ -62,9 +62,7 @@ bool NoUnexpectedWindow()
     int closed = UnexpectedWindowsClosed(first, sizeof first);
     if (closed == 0)
         return true;
-    WCHAR text[512];
-    MultiByteToWideChar(CP_UTF8, 0, first, -1, text, 512);
-    Say(Format(L"  unexpected: %d window(s) closed, the first: ", closed) + text);
+    Say(Format(L"  unexpected: %d window(s) closed, the first: ", closed) + FromUtf8(first));
     return false;
 }
 
