@@ -19,7 +19,7 @@ set(CMAKE_TRY_COMPILE_TARGET_TYPE STATIC_LIBRARY)
 # Wine's headers, as system headers. The force-included header gets them past clang's builtins; see there.
 set(wine_include /usr/include/wine/wine)
 set(CMAKE_CXX_FLAGS_INIT
-    "-imsvc ${wine_include}/windows -imsvc ${wine_include}/msvcrt /FI${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine.h")
+    "-imsvc ${wine_include}/windows -imsvc ${wine_include}/msvcrt \"/FI${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine.h\"")
 set(CMAKE_C_FLAGS_INIT "${CMAKE_CXX_FLAGS_INIT}")
 # llvm-rc 14 does not act on the script's #pragma code_page(65001): the rules give it the same code page.
 set(CMAKE_USER_MAKE_RULES_OVERRIDE ${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine-rules.cmake)
@@ -35,8 +35,8 @@ endforeach()
 # Only the libraries that a target names: Visual Studio's default list names some that the links above lack.
 set(CMAKE_C_STANDARD_LIBRARIES "" CACHE STRING "Libraries linked into every program and library")
 set(CMAKE_CXX_STANDARD_LIBRARIES "" CACHE STRING "Libraries linked into every program and library")
-set(CMAKE_SHARED_LINKER_FLAGS_INIT "/libpath:${import_libraries}")
-set(CMAKE_EXE_LINKER_FLAGS_INIT "/libpath:${import_libraries}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "\"/libpath:${import_libraries}\"")
+set(CMAKE_EXE_LINKER_FLAGS_INIT "\"/libpath:${import_libraries}\"")
 if(HUEBIRD_WINE_ARCH STREQUAL "i386")
     # Wine's import libraries are built by GNU tools, which do not mark objects safe for SafeSEH, so
     # lld-link cannot make the table of safe exception handlers; the mingw-w64 DLL has none either.
