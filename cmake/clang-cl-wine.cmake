@@ -43,3 +43,6 @@ if(HUEBIRD_WINE_ARCH STREQUAL "i386")
     string(APPEND CMAKE_SHARED_LINKER_FLAGS_INIT " /safeseh:no")
     string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " /safeseh:no")
 endif()
+
+# The tree builds no program of its own, but its tests run the mingw-w64 tree's under Wine with this runner.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wineprefix)
