@@ -1,6 +1,6 @@
 // Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources, the plug-in
 // procedure, events through a real window, and the command and uninstall question with the real dialogs.
-// Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area runs.
+// Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area for a Japanese system runs.
 // The numbers of the plug-in interface are the editor's (plugin_abi.h), not taken from the plug-in's
 // headers, so that a wrong constant in the plug-in shows.
 #include "dialog_driver.h"
@@ -394,14 +394,14 @@ void TestResources()
         ok(length == 0, "LoadStringA(%u): expected not found (0), got %d\n", id, length);
     }
 
-    // Nothing but the string block of numbers 0 to 15 and the six bitmaps, all Japanese.
+    // Nothing but the string blocks of numbers 0 to 15, Japanese and English, and the six Japanese bitmaps.
     ResourceList.clear();
     EnumResourceTypesA(Module, ListType, 0);
     std::string listed;
     for (const std::string& entry : ResourceList)
         listed += entry + " ";
     const std::string expectedList =
-        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x411 ";
+        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x409 6/1/0x411 ";
     ok(listed == expectedList, "resources (type/name/language): expected %s, got %s\n", expectedList.c_str(),
        listed.c_str());
 
@@ -605,6 +605,65 @@ void TestUninstall()
     DestroyWindow(editor);
 }
 
+// ---- Area: a system that is not Japanese ----
+
+// The English table, as a system in any other language reads it: ASCII, so the same in every code page.
+const char* const ENGLISH_STRINGS[] = {
+    "Choose a color and enter it in hexadecimal",
+    "Choose a color and enter it in hexadecimal\nHex color",
+    "Are you sure you want to uninstall?",
+    "Huebird",
+    "Version 0.2 by Quenlo",
+};
+
+void TestEnglish()
+{
+    UINT codePage = GetACP();
+    LANGID language = GetUserDefaultUILanguage();
+    printf("english: ANSI code page %u, user-interface language 0x%X\n", codePage, language);
+    ok(codePage != 932 && PRIMARYLANGID(language) != LANG_JAPANESE,
+       "expected a system that is not Japanese, got code page %u and language 0x%X\n", codePage, language);
+
+    // The editor reads strings 1 and 2 with either call; the plug-in reads 3 to 5 with LoadStringA.
+    for (UINT id = 1; id <= 5; id++) {
+        const std::string text = ENGLISH_STRINGS[id - 1];
+        GuardedBuffer buffer(80);
+        int length = LoadStringA(Module, id, reinterpret_cast<char*>(buffer.Dest()), 80);
+        std::string problem;
+        ok(length == static_cast<int>(text.size()) && buffer.Holds(text + '\0', &problem),
+           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, text.c_str(),
+           static_cast<int>(text.size()), length,
+           HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).c_str(), problem.c_str());
+
+        wchar_t wide[80] = L"";
+        int wideLength = LoadStringW(Module, id, wide, 80);
+        std::wstring expected(text.begin(), text.end());
+        ok(wideLength == static_cast<int>(expected.size()) && expected == wide,
+           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, text.c_str(), wideLength, wide);
+    }
+
+    // The bitmaps exist in Japanese only, and a toolbar in any language finds them.
+    for (const BitmapRow& row : BITMAPS) {
+        HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
+        ok(bitmap != nullptr, "LoadBitmapA(%u): not found, error %lu\n", row.id, GetLastError());
+        if (bitmap)
+            DeleteObject(bitmap);
+    }
+
+    HWND editor = CreateEditorWindow();
+    BoxVisit visit = {IDYES, 0, false, "", "", false};
+    StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
+    LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
+    StopDialogWatch();
+    CheckNoUnexpectedWindow("the uninstall question");
+    ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
+       visit.seen ? "a box" : "no box", S(result));
+    ok(visit.text == ENGLISH_STRINGS[2] && visit.caption == "EmEditor" && visit.yesNo,
+       "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
+       ENGLISH_STRINGS[2], visit.text.c_str(), visit.caption.c_str(), visit.yesNo ? "" : ", other buttons");
+    DestroyWindow(editor);
+}
+
 // ---- Area: events ----
 
 void TestOnEvents()
@@ -777,11 +836,13 @@ void TestOnCommand()
 struct AreaEntry {
     const char* name;
     void (*run)();
+    bool onlyByName = false; // for another locale than the others': not among "every area"
 };
 
 const AreaEntry AREAS[] = {
     {"exports", TestExports},   {"resources", TestResources},   {"plugin_proc", TestPlugInProc},
     {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
+    {"english", TestEnglish, true},
 };
 
 bool LoadPlugin(const char* path)
@@ -815,7 +876,7 @@ int main(int argc, char** argv)
         return 1;
     int ran = 0;
     for (const AreaEntry& area : AREAS) {
-        bool wanted = argc == 2;
+        bool wanted = argc == 2 && !area.onlyByName;
         for (int i = 2; i < argc; i++)
             wanted = wanted || strcmp(argv[i], area.name) == 0;
         if (!wanted)
