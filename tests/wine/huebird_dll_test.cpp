@@ -608,12 +608,17 @@ void TestUninstall()
 // ---- Area: a system that is not Japanese ----
 
 // The English table, as a system in any other language reads it: ASCII, so the same in every code page.
-const char* const ENGLISH_STRINGS[] = {
-    "Choose a color and enter it in hexadecimal",
-    "Choose a color and enter it in hexadecimal\nHex color",
-    "Are you sure you want to uninstall?",
-    "Huebird",
-    "Version 0.2 by Quenlo",
+struct EnglishRow {
+    const char* ansi;
+    const wchar_t* utf16;
+};
+
+const EnglishRow ENGLISH_STRINGS[] = {
+    {"Choose a color and enter it in hexadecimal", L"Choose a color and enter it in hexadecimal"},
+    {"Choose a color and enter it in hexadecimal\nHex color", L"Choose a color and enter it in hexadecimal\nHex color"},
+    {"Are you sure you want to uninstall?", L"Are you sure you want to uninstall?"},
+    {"Huebird", L"Huebird"},
+    {"Version 0.2 by Quenlo", L"Version 0.2 by Quenlo"},
 };
 
 void TestEnglish()
@@ -626,20 +631,19 @@ void TestEnglish()
 
     // The editor reads strings 1 and 2 with either call; the plug-in reads 3 to 5 with LoadStringA.
     for (UINT id = 1; id <= 5; id++) {
-        const std::string text = ENGLISH_STRINGS[id - 1];
+        const EnglishRow& row = ENGLISH_STRINGS[id - 1];
+        const int expected = static_cast<int>(strlen(row.ansi));
         GuardedBuffer buffer(80);
         int length = LoadStringA(Module, id, reinterpret_cast<char*>(buffer.Dest()), 80);
         std::string problem;
-        ok(length == static_cast<int>(text.size()) && buffer.Holds(text + '\0', &problem),
-           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, text.c_str(),
-           static_cast<int>(text.size()), length,
+        ok(length == expected && buffer.Holds(std::string(row.ansi, expected + 1), &problem),
+           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, row.ansi, expected, length,
            HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).c_str(), problem.c_str());
 
         wchar_t wide[80] = L"";
         int wideLength = LoadStringW(Module, id, wide, 80);
-        std::wstring expected(text.begin(), text.end());
-        ok(wideLength == static_cast<int>(expected.size()) && expected == wide,
-           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, text.c_str(), wideLength, wide);
+        ok(wideLength == expected && wcscmp(wide, row.utf16) == 0,
+           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, row.ansi, wideLength, wide);
     }
 
     // The bitmaps exist in Japanese only, and a toolbar in any language finds them.
@@ -658,9 +662,10 @@ void TestEnglish()
     CheckNoUnexpectedWindow("the uninstall question");
     ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
        visit.seen ? "a box" : "no box", S(result));
-    ok(visit.text == ENGLISH_STRINGS[2] && visit.caption == "EmEditor" && visit.yesNo,
+    const char* question = ENGLISH_STRINGS[2].ansi;
+    ok(visit.text == question && visit.caption == "EmEditor" && visit.yesNo,
        "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
-       ENGLISH_STRINGS[2], visit.text.c_str(), visit.caption.c_str(), visit.yesNo ? "" : ", other buttons");
+       question, visit.text.c_str(), visit.caption.c_str(), visit.yesNo ? "" : ", other buttons");
     DestroyWindow(editor);
 }
 
