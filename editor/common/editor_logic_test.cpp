@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 #include <string>
 #include <vector>
 
@@ -26,6 +28,15 @@ std::vector<unsigned char> ImageHead(unsigned machine, unsigned long peOffset = 
         head[peOffset + 5] = static_cast<unsigned char>(machine >> 8);
     }
     return head;
+}
+
+// The whole reason, as a string.
+std::string Reason(unsigned long error, int dllBits, int programBits)
+{
+    char text[512];
+    size_t length = LoadErrorReason(error, dllBits, programBits, text, sizeof text);
+    EXPECT_EQ(strlen(text), length) << "the length returned is the length written when it fits";
+    return text;
 }
 
 TEST(LoadError, ImageBitsComeFromTheMachineField)
@@ -56,11 +67,11 @@ TEST(LoadError, WrongWordSizeNamesTheTreesThatMatch)
     EXPECT_EQ("it is a 64-bit DLL, which this 32-bit window cannot load (error 193): run the 64-bit window of "
               "build/mingw-x86_64 (editor/window/huebird-window.exe), or give this one the 32-bit DLL of "
               "build/mingw-i686 (host/Huebird.dll)",
-              LoadErrorReason(193, 64, 32));
+              Reason(193, 64, 32));
     EXPECT_EQ("it is a 32-bit DLL, which this 64-bit window cannot load (error 193): run the 32-bit window of "
               "build/mingw-i686 (editor/window/huebird-window.exe), or give this one the 64-bit DLL of "
               "build/mingw-x86_64 (host/Huebird.dll)",
-              LoadErrorReason(193, 32, 64));
+              Reason(193, 32, 64));
 }
 
 TEST(LoadError, OtherFailuresSayWhatTheNumberMeans)
@@ -77,9 +88,26 @@ TEST(LoadError, OtherFailuresSayWhatTheNumberMeans)
         {5, 0, "the file may not be read (error 5)"},
         {1114, 32, "its entry function refused to start (error 1114)"},
         {87, 32, "the system refused it (error 87)"},
+        {0, 0, "the system refused it (error 0)"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(c.reason, LoadErrorReason(c.error, c.dllBits, 32)) << "error " << c.error;
+        EXPECT_EQ(c.reason, Reason(c.error, c.dllBits, 32)) << "error " << c.error;
+}
+
+TEST(LoadError, AReasonLongerThanItsBufferIsCutWithinIt)
+{
+    const std::string whole = Reason(193, 64, 32);
+    for (size_t size : {0, 1, 9, 40}) {
+        char area[48];
+        memset(area, 'x', sizeof area);
+        size_t length = LoadErrorReason(193, 64, 32, area, size);
+        EXPECT_EQ(whole.size(), length) << "size " << size << ": the whole reason's length";
+        if (size > 0) {
+            EXPECT_EQ(whole.substr(0, size - 1), std::string(area)) << "size " << size;
+        }
+        for (size_t i = size; i < sizeof area; i++)
+            ASSERT_EQ('x', area[i]) << "size " << size << ": written at " << i;
+    }
 }
 
 // The events of a change as their names, joined with commas.

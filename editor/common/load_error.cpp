@@ -14,10 +14,48 @@ unsigned long ReadU32(const unsigned char* bytes)
     return ReadU16(bytes) | (static_cast<unsigned long>(ReadU16(bytes + 2)) << 16);
 }
 
+// A text assembled in a caller's buffer, cut to fit; `length` counts what the whole text would take.
+// Plain appends rather than a formatting call, so that it needs nothing of the C or C++ library.
+struct Text {
+    char* out;
+    size_t size;
+    size_t length;
+};
+
+void Add(Text* text, const char* part)
+{
+    for (; *part; part++, text->length++) {
+        if (text->length + 1 < text->size)
+            text->out[text->length] = *part;
+    }
+}
+
+void AddNumber(Text* text, unsigned long number)
+{
+    char digits[24];
+    int count = 0;
+    do {
+        digits[count++] = static_cast<char>('0' + number % 10);
+        number /= 10;
+    } while (number);
+    char part[24];
+    for (int i = 0; i < count; i++)
+        part[i] = digits[count - 1 - i];
+    part[count] = '\0';
+    Add(text, part);
+}
+
 // The build tree of each word size, where its window and its DLL are built.
-std::string Tree(int bits)
+const char* Tree(int bits)
 {
     return bits == 64 ? "build/mingw-x86_64" : "build/mingw-i686";
+}
+
+void AddErrorNumber(Text* text, unsigned long error)
+{
+    Add(text, " (error ");
+    AddNumber(text, error);
+    Add(text, ")");
 }
 
 } // namespace
@@ -35,27 +73,53 @@ int ImageBits(const unsigned char* bytes, size_t size)
     return machine == MACHINE_I386 ? 32 : machine == MACHINE_AMD64 ? 64 : 0;
 }
 
-std::string LoadErrorReason(unsigned long error, int dllBits, int programBits)
+size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size)
 {
-    std::string number = " (error " + std::to_string(error) + ")";
+    Text text = {reason, size, 0};
+    bool numbered = false; // the error number said within the text rather than at its end
     switch (error) {
     case 2:   // ERROR_FILE_NOT_FOUND
     case 3:   // ERROR_PATH_NOT_FOUND
     case 126: // ERROR_MOD_NOT_FOUND: the file, or a DLL that it needs
-        return "the file or a DLL that it needs was not found" + number;
+        Add(&text, "the file or a DLL that it needs was not found");
+        break;
     case 5: // ERROR_ACCESS_DENIED
-        return "the file may not be read" + number;
+        Add(&text, "the file may not be read");
+        break;
     case 193: // ERROR_BAD_EXE_FORMAT
         if (dllBits != 0 && dllBits != programBits) {
-            std::string dll = std::to_string(dllBits), program = std::to_string(programBits);
-            return "it is a " + dll + "-bit DLL, which this " + program + "-bit window cannot load" + number +
-                   ": run the " + dll + "-bit window of " + Tree(dllBits) + " (editor/window/huebird-window.exe)" +
-                   ", or give this one the " + program + "-bit DLL of " + Tree(programBits) + " (host/Huebird.dll)";
+            Add(&text, "it is a ");
+            AddNumber(&text, static_cast<unsigned long>(dllBits));
+            Add(&text, "-bit DLL, which this ");
+            AddNumber(&text, static_cast<unsigned long>(programBits));
+            Add(&text, "-bit window cannot load");
+            AddErrorNumber(&text, error);
+            Add(&text, ": run the ");
+            AddNumber(&text, static_cast<unsigned long>(dllBits));
+            Add(&text, "-bit window of ");
+            Add(&text, Tree(dllBits));
+            Add(&text, " (editor/window/huebird-window.exe), or give this one the ");
+            AddNumber(&text, static_cast<unsigned long>(programBits));
+            Add(&text, "-bit DLL of ");
+            Add(&text, Tree(programBits));
+            Add(&text, " (host/Huebird.dll)");
+            numbered = true;
+            break;
         }
-        return "it is not a Windows DLL for this " + std::to_string(programBits) + "-bit window" + number;
+        Add(&text, "it is not a Windows DLL for this ");
+        AddNumber(&text, static_cast<unsigned long>(programBits));
+        Add(&text, "-bit window");
+        break;
     case 1114: // ERROR_DLL_INIT_FAILED
-        return "its entry function refused to start" + number;
+        Add(&text, "its entry function refused to start");
+        break;
     default:
-        return "the system refused it" + number;
+        Add(&text, "the system refused it");
+        break;
     }
+    if (!numbered)
+        AddErrorNumber(&text, error);
+    if (size > 0)
+        reason[text.length < size ? text.length : size - 1] = '\0';
+    return text.length;
 }

@@ -3,12 +3,13 @@
 
 #include "plugin_abi.h"
 
-#include <string>
+#include <stddef.h>
 
-// A loaded plug-in: its library and its exports. Empty (module null) when none is loaded.
+// A loaded plug-in: its library, the path it was loaded from and its exports. Empty (module null) when none
+// is loaded.
 struct Plugin {
     HMODULE module = nullptr;
-    std::wstring path;
+    wchar_t path[MAX_PATH] = L"";
     OnCommandProc onCommand = nullptr;
     QueryStatusProc queryStatus = nullptr;
     OnEventsProc onEvents = nullptr;
@@ -18,8 +19,12 @@ struct Plugin {
     PlugInProcProc plugInProc = nullptr;
 };
 
+// Room for any error of LoadPlugin, path included.
+const size_t PLUGIN_ERROR_SIZE = MAX_PATH + 400;
+
 // Loads the library at path and finds every export. On failure loads nothing and says why in error, in one
-// line that names the path: a library that cannot load, or one without an export the editor needs.
-bool LoadPlugin(const std::wstring& path, Plugin* plugin, std::wstring* error);
+// line that names the path (NUL-terminated, cut to fit within errorSize characters): a path too long to
+// keep, a library that cannot load, or one without an export the editor needs.
+bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t errorSize);
 // Frees the library; plugin is empty afterwards.
 void UnloadPlugin(Plugin* plugin);

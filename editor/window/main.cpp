@@ -76,8 +76,10 @@ int wmain(int argc, wchar_t** argv)
     }
 
     Plugin plugin;
-    if (!LoadPlugin(script.plugin.empty() ? DefaultPlugin() : script.plugin, &plugin, &error)) {
-        Complain(error);
+    wchar_t loadError[PLUGIN_ERROR_SIZE];
+    if (!LoadPlugin((script.plugin.empty() ? DefaultPlugin() : script.plugin).c_str(), &plugin, loadError,
+                    PLUGIN_ERROR_SIZE)) {
+        Complain(loadError);
         return 1;
     }
     // The screenshots' encoder is a COM object; the dialogs need a single-threaded apartment.
@@ -87,8 +89,9 @@ int wmain(int argc, wchar_t** argv)
         return 1;
     }
     SetPlugin(plugin);
-    size_t slash = plugin.path.find_last_of(L"\\/");
-    Say(L"start with the plug-in " + (slash == std::wstring::npos ? plugin.path : plugin.path.substr(slash + 1)));
+    std::wstring path = plugin.path;
+    size_t slash = path.find_last_of(L"\\/");
+    Say(L"start with the plug-in " + (slash == std::wstring::npos ? path : path.substr(slash + 1)));
     if (!OpenEditor()) {
         Complain(L"cannot open a window");
         return 1;
