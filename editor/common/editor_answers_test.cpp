@@ -1,6 +1,6 @@
 // Tests of the editor's answers to the plug-in's text messages, on the table every stand-in's tests share.
 #include "editor_answers.h"
-#include "selection_cases.h"
+#include "selection_test_cases.h"
 
 #include <gtest/gtest.h>
 

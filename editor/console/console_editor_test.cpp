@@ -1,7 +1,7 @@
 // The console editor's answers to the plug-in's selection request, on the table every stand-in's tests run.
 #include "console_editor.h"
 #include "plugin_abi.h"
-#include "selection_cases.h"
+#include "selection_test_cases.h"
 #include "terminal.h"
 
 #include "standin/standin.h"

@@ -4,11 +4,13 @@
 // loops dispatch on this same thread.
 #include "script.h"
 
+#include "color_dialog_plan.h"
 #include "dialog_driver.h"
-#include "editor_window.h"
-#include "plugin_answers.h"
+#include "frame.h"
+#include "presentation.h"
 #include "screenshot.h"
 #include "text.h"
+#include "text_forms.h"
 #include "transcript.h"
 
 #include <colordlg.h>
@@ -38,13 +40,15 @@ namespace {
 
 // The timer's period, and how many ticks a dialog gets to appear before the step counts as failed.
 const UINT TICK_MS = 50;
-const int PATIENCE_TICKS = 200;
+const int PATIENCE_TICKS = DIALOG_PATIENCE_TICKS;
 // Ticks between a window's appearing and its screenshot, so that it has painted.
 const int PAINT_TICKS = 3;
 
-std::wstring ShotPath(const Script& script, const std::wstring& name)
+std::wstring Shots; // the screenshots' folder, empty for none
+
+std::wstring ShotPath(const std::wstring& name)
 {
-    return script.shots + L"\\" + name;
+    return Shots + L"\\" + name;
 }
 
 bool Shoot(const RECT& area, const std::wstring& path)
@@ -66,27 +70,40 @@ bool NoUnexpectedWindow()
     return false;
 }
 
-// The colour dialog of one run, answered step by step: one action a tick, so that the dialog has handled
-// the last one (clicks are posted) before the next.
+// The colour dialog of one run, answered by its plan, one action a tick.
 struct ColorDialogDrive {
-    const ScriptRun* run;
     std::wstring shot; // where the dialog's screenshot goes, or empty
+    ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS];
+    int actions = 0, taken = 0;
     int ticks = 0;
     HWND dialog = nullptr;
     COLORREF openedOn = 0;
-    size_t customsAdded = 0;
-    int customStage = 0; // of the custom colour being set: cell clicked, colour typed, added, checked
-    int adds = 0;        // presses of Add so far, which say the cell that the next one fills
-    bool walkClicked = false; // a cell before the wanted one was clicked and is to be added again
-    bool colorSet = false;
-    bool answered = false;
     bool failed = false;
 };
+
+// What the transcript says of an action taken, or of one that failed.
+void SayAction(const ColorDialogAction& action, bool done, COLORREF shown, COLORREF openedOn)
+{
+    if (action.kind == CLICK_CELL && !done)
+        Say(L"  dialog: has no custom colours to click");
+    else if (action.kind == PRESS_ADD && !done)
+        Say(L"  dialog: has no button to add custom colours");
+    else if (action.kind == PRESS_ADD && action.cell >= 0)
+        Say(Format(L"  dialog: custom colour %d set to ", action.slot + 1) + ColorText(action.color));
+    else if (action.kind == CHECK_COLOR && !done)
+        Say(Format(L"  dialog: custom colour %d shows ", action.slot + 1) + ColorText(shown));
+    else if (action.kind == PRESS_OK || action.kind == PRESS_OPENED_OK) {
+        if (!done)
+            Say(L"  dialog: shows " + ColorText(shown) + L" instead of " +
+                ColorText(action.kind == PRESS_OK ? action.color : openedOn));
+        Say(action.kind == PRESS_OK ? L"  dialog: OK with " + ColorText(shown)
+                                    : std::wstring(L"  dialog: OK, colour unchanged"));
+    }
+}
 
 BOOL DriveColorDialog(HWND owner, void* context)
 {
     ColorDialogDrive* drive = static_cast<ColorDialogDrive*>(context);
-    const ScriptRun& run = *drive->run;
     drive->ticks++;
     if (!drive->dialog) {
         drive->dialog = FindColorDialog(owner);
@@ -111,79 +128,19 @@ BOOL DriveColorDialog(HWND owner, void* context)
         return FALSE;
     if (drive->ticks == PAINT_TICKS && !drive->shot.empty() && !Shoot(WindowArea(drive->dialog, false), drive->shot))
         drive->failed = true;
-
-    if (drive->customsAdded < run.customColors.size()) {
-        // The slot's cell is selected with a click, so that Add fills it; a second click reads it back.
-        const CustomColorSetting& custom = run.customColors[drive->customsAdded];
-        if (drive->customStage == 0 && CustomColorCellOfAdd(drive->adds) != custom.slot) {
-            // Add fills cells in its own order: each cell before the wanted one is clicked, which shows its
-            // colour, and added again, unchanged.
-            int cell = CustomColorCellOfAdd(drive->adds);
-            if (!drive->walkClicked) {
-                drive->walkClicked = ClickCustomColorCell(drive->dialog, cell) != FALSE;
-                if (!drive->walkClicked) {
-                    Say(L"  dialog: has no custom colours to click");
-                    drive->failed = true;
-                    drive->customsAdded = run.customColors.size();
-                }
-            } else {
-                PressDialogButton(drive->dialog, COLOR_ADD);
-                drive->walkClicked = false;
-                drive->adds++;
-            }
-            return FALSE;
-        }
-        int stage = drive->customStage++;
-        if (stage == 0 || stage == 3) {
-            if (!ClickCustomColorCell(drive->dialog, custom.slot)) {
-                Say(L"  dialog: has no custom colours to click");
-                drive->failed = true;
-            }
-        } else if (stage == 1) {
-            SetColorDialogRgb(drive->dialog, custom.color);
-        } else if (stage == 2) {
-            if (!PressDialogButton(drive->dialog, COLOR_ADD)) {
-                Say(L"  dialog: has no button to add custom colours");
-                drive->failed = true;
-            }
-            drive->adds++;
-            Say(Format(L"  dialog: custom colour %d set to ", custom.slot + 1) + ColorText(custom.color));
-        } else {
-            COLORREF shown = 0;
-            if (!ReadColorDialogRgb(drive->dialog, &shown) || shown != custom.color) {
-                Say(Format(L"  dialog: custom colour %d shows ", custom.slot + 1) + ColorText(shown));
-                drive->failed = true;
-            }
-            drive->customsAdded++;
-            drive->customStage = 0;
-        }
-        return FALSE;
-    }
-    if (!drive->colorSet) {
-        drive->colorSet = true;
-        if (run.answer == ScriptRun::CHOOSE)
-            SetColorDialogRgb(drive->dialog, run.color);
-        else if (run.answer == ScriptRun::CONFIRM && !run.customColors.empty())
-            SetColorDialogRgb(drive->dialog, drive->openedOn); // back from the last custom colour
-        return FALSE;
-    }
-
-    if (run.answer == ScriptRun::CANCEL) {
+    const ColorDialogAction& action = drive->plan[drive->taken++];
+    if (action.kind == PRESS_CANCEL)
         Say(L"  dialog: Cancel");
-        PressDialogButton(drive->dialog, IDCANCEL);
-    } else {
-        COLORREF shown = 0;
-        COLORREF wanted = run.answer == ScriptRun::CHOOSE ? run.color : drive->openedOn;
-        if (!ReadColorDialogRgb(drive->dialog, &shown) || shown != wanted) {
-            Say(L"  dialog: shows " + ColorText(shown) + L" instead of " + ColorText(wanted));
-            drive->failed = true;
-        }
-        Say(run.answer == ScriptRun::CHOOSE ? L"  dialog: OK with " + ColorText(shown)
-                                            : std::wstring(L"  dialog: OK, colour unchanged"));
-        PressDialogButton(drive->dialog, IDOK);
+    COLORREF shown = 0;
+    bool done = TakeColorDialogAction(drive->dialog, action, drive->openedOn, &shown) != FALSE;
+    SayAction(action, done, shown, drive->openedOn);
+    if (!done) {
+        drive->failed = true;
+        // Without custom colours to click the rest of them cannot be set: on to the answer.
+        while (action.kind == CLICK_CELL && drive->plan[drive->taken].slot >= 0)
+            drive->taken++;
     }
-    drive->answered = true;
-    return TRUE;
+    return drive->taken >= drive->actions;
 }
 
 // The uninstall question: read, shot, and answered.
@@ -286,17 +243,16 @@ bool ShootMenu(Editor* editor, const std::wstring& path)
 }
 
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
-Editor* WindowFor(const ScriptStep& step)
+Editor* WindowFor(const EditorStep& step)
 {
     int number = step.window;
     while (!FindEditor(number)) {
         // While none has closed, the windows are numbered 1 to their count.
-        int count = EditorCount();
-        Editor* last = FindEditor(count);
-        if (!last)
+        size_t count = AllEditors().size();
+        if (!FindEditor(static_cast<int>(count)))
             return nullptr;
-        SendMessageW(last->frame, WM_COMMAND, ID_FILE_NEW_WINDOW, 0);
-        if (EditorCount() == count)
+        SendMessageW(AllEditors().back()->frame, WM_COMMAND, ID_FILE_NEW_WINDOW, 0);
+        if (AllEditors().size() == count)
             return nullptr;
     }
     Editor* editor = FindEditor(number);
@@ -304,21 +260,21 @@ Editor* WindowFor(const ScriptStep& step)
         SetForegroundWindow(editor->frame);
         PumpMessages(TICK_MS);
     }
-    for (int command : step.view)
-        SendMessageW(editor->frame, WM_COMMAND, command, 0);
+    for (ViewMode mode : step.views)
+        SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_SMALL + mode, 0);
     return editor;
 }
 
 // What the user does in the window before the step: types, saves, sets Overwrite.
-void ApplyActions(Editor* editor, const ScriptStep& step)
+void ApplyEdits(Editor* editor, const EditorStep& step)
 {
-    for (const ScriptAction& action : step.actions) {
-        switch (action.kind) {
-        case ScriptAction::TYPE: TypeText(editor, action.text); break;
-        case ScriptAction::SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
-        case ScriptAction::OVERWRITE_ON:
-        case ScriptAction::OVERWRITE_OFF:
-            if (OverwriteOn() != (action.kind == ScriptAction::OVERWRITE_ON))
+    for (const EditAction& edit : step.edits) {
+        switch (edit.kind) {
+        case EDIT_TYPE: TypeText(&editor->view, FromUtf8(edit.text)); break;
+        case EDIT_SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
+        case EDIT_OVERWRITE_ON:
+        case EDIT_OVERWRITE_OFF:
+            if (OverwriteOn() != (edit.kind == EDIT_OVERWRITE_ON))
                 SendMessageW(editor->frame, WM_COMMAND, ID_EDIT_OVERWRITE, 0);
             break;
         }
@@ -346,31 +302,31 @@ bool ReadTextFile(const std::wstring& path, std::wstring* text)
 }
 
 // The document of a run as its options set it up. False, having said why, when the view cannot hold it.
-bool SetUpDocument(Editor* editor, const ScriptRun& run)
+bool SetUpDocument(Editor* editor, const EditorStep& run)
 {
-    if (run.setLimit)
-        SetDocumentLimit(editor, run.limit);
-    std::wstring text = ViewLineBreaks(run.text);
-    if (!run.textFile.empty() && !ReadTextFile(run.textFile, &text)) {
-        Complain(L"cannot read the text file " + run.textFile);
+    if (run.limit)
+        SetDocumentLimit(&editor->view, run.limit);
+    std::wstring text = ViewLineBreaks(FromUtf8(run.text)), file = FromUtf8(run.textFile);
+    if (!file.empty() && !ReadTextFile(file, &text)) {
+        Complain(L"cannot read the text file " + file);
         return false;
     }
-    if ((run.setText || !run.textFile.empty()) && !OpenDocument(editor, text)) {
+    if ((run.setText || !file.empty()) && !OpenDocument(&editor->view, text)) {
         Complain(Format(L"window %d cannot hold a document of %lu characters", editor->number,
                         static_cast<unsigned long>(text.size())));
         return false;
     }
-    std::wstring selection = ViewLineBreaks(run.selection);
-    if (run.setSelection && !SelectText(editor, selection)) {
+    std::wstring selection = ViewLineBreaks(FromUtf8(run.selection));
+    if (run.setSelection && !SelectText(&editor->view, selection)) {
         Say(L"  editor: the document has no " + Quoted(selection));
         return false;
     }
     return true;
 }
 
-bool PlayRun(const Script& script, int number, const ScriptStep& step)
+bool PlayRun(int number, const EditorStep& run)
 {
-    const ScriptRun& run = step.run;
+    const EditorStep& step = run;
     Say(Format(L"run %d in window %d", number, step.window));
     Editor* editor = WindowFor(step);
     if (!editor) {
@@ -379,10 +335,10 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
     }
     if (!SetUpDocument(editor, run))
         return false;
-    std::wstring selected = SelectedText(editor);
-    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)) +
+    std::wstring selected = SelectedText(&editor->view);
+    Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)) +
         (selected.empty() ? std::wstring(L", nothing selected") : L", selected " + Quoted(selected)));
-    ApplyActions(editor, step);
+    ApplyEdits(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
@@ -391,14 +347,24 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
 
     bool ok = true;
     std::wstring prefix = Format(L"run%d-", number);
-    if (!script.shots.empty())
-        ok &= ShootMenu(editor, ShotPath(script, prefix + L"menu.png"));
+    if (!Shots.empty())
+        ok &= ShootMenu(editor, ShotPath(prefix + L"menu.png"));
 
-    int insertions = editor->insertions;
+    int insertions = editor->view.insertions;
     ColorDialogDrive drive;
-    drive.run = &run;
-    if (!script.shots.empty())
-        drive.shot = ShotPath(script, prefix + L"dialog.png");
+    int slots[CUSTOM_COLOR_SLOTS];
+    COLORREF colors[CUSTOM_COLOR_SLOTS];
+    int customs = 0;
+    for (const CustomColorSetting& custom : run.customColors) {
+        if (customs < CUSTOM_COLOR_SLOTS) {
+            slots[customs] = custom.slot;
+            colors[customs++] = custom.color;
+        }
+    }
+    drive.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
+                                    run.chosen, drive.plan);
+    if (!Shots.empty())
+        drive.shot = ShotPath(prefix + L"dialog.png");
     if (!StartDialogWatch(editor->frame, DriveColorDialog, &drive, TICK_MS))
         return false;
     SendMessageW(editor->frame, WM_COMMAND, FIRST_PLUGIN_COMMAND, 0);
@@ -409,17 +375,17 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
     if (!drive.dialog && !drive.failed)
         Say(L"  dialog: none opened, the answer goes unused");
     ok &= !drive.failed;
-    if (editor->insertions == insertions)
+    if (editor->view.insertions == insertions)
         Say(L"  editor: nothing entered");
 
     PumpMessages(4 * TICK_MS);
-    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)));
-    if (!script.shots.empty())
-        ok &= Shoot(WindowArea(editor->frame, false), ShotPath(script, prefix + L"window.png"));
+    Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)));
+    if (!Shots.empty())
+        ok &= Shoot(WindowArea(editor->frame, false), ShotPath(prefix + L"window.png"));
     return ok;
 }
 
-bool PlayUninstall(const Script& script, const ScriptStep& step)
+bool PlayUninstall(const EditorStep& step)
 {
     Say(Format(L"uninstall in window %d", step.window));
     Editor* editor = WindowFor(step);
@@ -427,16 +393,16 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
         Say(L"  editor: the window cannot be opened");
         return false;
     }
-    ApplyActions(editor, step);
+    ApplyEdits(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
     }
-    std::wstring path = CurrentPlugin().path;
+    std::wstring path = PluginPath();
     MessageBoxDrive drive;
     drive.agree = step.agree;
-    if (!script.shots.empty())
-        drive.shot = ShotPath(script, L"uninstall.png");
+    if (!Shots.empty())
+        drive.shot = ShotPath(L"uninstall.png");
     if (!StartDialogWatch(editor->frame, DriveMessageBox, &drive, TICK_MS))
         return false;
     SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_UNINSTALL, 0);
@@ -458,9 +424,9 @@ bool NothingLost()
 {
     bool none = true;
     for (Editor* editor : AllEditors()) {
-        if (!editor->failure.empty()) {
-            Complain(editor->failure);
-            editor->failure.clear();
+        if (!editor->view.failure.empty()) {
+            Complain(editor->view.failure);
+            editor->view.failure.clear();
             none = false;
         }
     }
@@ -469,32 +435,33 @@ bool NothingLost()
 
 } // namespace
 
-bool PlayScript(const Script& script)
+bool PlayScript(const EditorArguments& script, const std::wstring& shots)
 {
+    Shots = shots;
     bool ok = true;
     int runs = 0;
-    for (const ScriptStep& step : script.steps) {
+    for (const EditorStep& step : script.steps) {
         bool played = true;
         std::wstring title;
         switch (step.kind) {
-        case ScriptStep::RUN:
+        case STEP_RUN:
             title = Format(L"run %d in window %d", runs + 1, step.window);
-            played = PlayRun(script, ++runs, step);
+            played = PlayRun(++runs, step);
             break;
-        case ScriptStep::PRESENT: {
+        case STEP_PRESENT: {
             title = Format(L"presentation in window %d", step.window);
             Say(title);
             Editor* editor = WindowFor(step);
             if (editor) {
-                ApplyActions(editor, step);
+                ApplyEdits(editor, step);
                 PrintPresentation(editor);
             }
             played = editor != nullptr;
             break;
         }
-        case ScriptStep::UNINSTALL:
+        case STEP_UNINSTALL:
             title = Format(L"uninstall in window %d", step.window);
-            played = PlayUninstall(script, step);
+            played = PlayUninstall(step);
             break;
         }
         // A lost text says so itself; any other failure is named here, so that stderr never stays silent.
