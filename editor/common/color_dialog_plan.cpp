@@ -33,11 +33,11 @@ int PlanColorDialog(const int* slots, const COLORREF* colors, int count, bool ok
         actions = Add(plan, actions, CLICK_CELL, slots[i], slots[i], 0);
         actions = Add(plan, actions, CHECK_COLOR, -1, slots[i], colors[i]);
     }
-    if (!ok)
-        return Add(plan, actions, PRESS_CANCEL, -1, -1, 0);
     if (choose)
         actions = Add(plan, actions, TYPE_COLOR, -1, -1, chosen);
-    else if (count > 0)
+    if (!ok)
+        return Add(plan, actions, PRESS_CANCEL, -1, -1, 0);
+    if (!choose && count > 0)
         actions = Add(plan, actions, TYPE_OPENED_COLOR, -1, -1, 0); // back from the last custom colour
     return choose ? Add(plan, actions, PRESS_OK, -1, -1, chosen) : Add(plan, actions, PRESS_OPENED_OK, -1, -1, 0);
 }

@@ -7,9 +7,6 @@
 #endif
 #include <windows.h>
 
-// Ticks that a dialog gets to appear before whoever waits for it gives up.
-const int DIALOG_PATIENCE_TICKS = 200;
-
 enum ColorDialogActionKind {
     CLICK_CELL,         // click custom-colour cell `cell`, which shows its colour
     PRESS_ADD,          // Add to Custom Colors: into cell `cell` the new colour, or (cell -1) a walk past
@@ -31,8 +28,8 @@ struct ColorDialogAction {
 // Most actions a plan takes: sixteen custom colours, each after a walk past every other cell, and the answer.
 const int MOST_COLOR_DIALOG_ACTIONS = 16 * (2 * 16 + 4) + 2;
 
-// The plan for defining count custom colours (slots 0 to 15) and then answering: chosen when choose, else
-// the colour it opened on when ok, else Cancel. Add fills the cells in its own order (CustomColorCellOfAdd),
+// The plan for defining count custom colours (slots 0 to 15), typing chosen if choose, and then pressing
+// OK (on chosen, or else on the colour the dialog opened on) when ok, else Cancel. Add fills the cells in its own order (CustomColorCellOfAdd),
 // so each cell before the wanted one is clicked and added again, unchanged. Returns the actions' count.
 int PlanColorDialog(const int* slots, const COLORREF* colors, int count, bool ok, bool choose, COLORREF chosen,
                     ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS]);

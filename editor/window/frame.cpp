@@ -61,8 +61,10 @@ void ShowCommandState(Editor* editor, bool enabled, bool checked)
 void RefreshCommand(Editor* editor)
 {
     bool checked = false;
-    if (PluginLoaded())
-        ShowCommandState(editor, QueryCommand(editor->view.hwnd, &checked), checked);
+    if (!PluginLoaded())
+        return;
+    bool enabled = QueryCommand(editor->view.hwnd, &checked);
+    ShowCommandState(editor, enabled, checked);
 }
 
 void Layout(Editor* editor)

@@ -38,9 +38,8 @@ void PumpMessages(DWORD milliseconds)
 
 namespace {
 
-// The timer's period, and how many ticks a dialog gets to appear before the step counts as failed.
+// The timer's period.
 const UINT TICK_MS = 50;
-const int PATIENCE_TICKS = DIALOG_PATIENCE_TICKS;
 // Ticks between a window's appearing and its screenshot, so that it has painted.
 const int PAINT_TICKS = 3;
 
@@ -104,11 +103,10 @@ void SayAction(const ColorDialogAction& action, bool done, COLORREF shown, COLOR
 BOOL DriveColorDialog(HWND owner, void* context)
 {
     ColorDialogDrive* drive = static_cast<ColorDialogDrive*>(context);
-    drive->ticks++;
     if (!drive->dialog) {
         drive->dialog = FindColorDialog(owner);
         if (!drive->dialog) {
-            if (drive->ticks < PATIENCE_TICKS)
+            if (!GiveUpWaiting(&drive->ticks))
                 return FALSE;
             // Any other window it opened meanwhile the watch has closed already, as unexpected.
             Say(L"  dialog: did not open");
@@ -124,7 +122,7 @@ BOOL DriveColorDialog(HWND owner, void* context)
         drive->ticks = 0;
         return FALSE;
     }
-    if (drive->ticks < PAINT_TICKS)
+    if (++drive->ticks < PAINT_TICKS)
         return FALSE;
     if (drive->ticks == PAINT_TICKS && !drive->shot.empty() && !Shoot(WindowArea(drive->dialog, false), drive->shot))
         drive->failed = true;
@@ -156,23 +154,21 @@ struct MessageBoxDrive {
 BOOL DriveMessageBox(HWND owner, void* context)
 {
     MessageBoxDrive* drive = static_cast<MessageBoxDrive*>(context);
-    drive->ticks++;
     if (!drive->box) {
         drive->box = FindMessageBox(owner);
         if (!drive->box) {
-            if (drive->ticks < PATIENCE_TICKS)
+            if (!GiveUpWaiting(&drive->ticks))
                 return FALSE;
             drive->failed = true;
             return TRUE;
         }
-        char text[256] = "", caption[256] = "";
-        ReadMessageBoxText(drive->box, text, sizeof text);
-        ReadMessageBoxCaption(drive->box, caption, sizeof caption);
-        Say(L"  message box: " + Quoted(FromAnsi(text)) + L", caption " + Quoted(FromAnsi(caption)));
+        MessageBoxContent content;
+        ReadMessageBox(drive->box, &content);
+        Say(L"  message box: " + Quoted(FromAnsi(content.text)) + L", caption " + Quoted(FromAnsi(content.caption)));
         drive->ticks = 0;
         return FALSE;
     }
-    if (drive->ticks < PAINT_TICKS)
+    if (++drive->ticks < PAINT_TICKS)
         return FALSE;
     if (!drive->shot.empty() && !Shoot(WindowArea(drive->box, false), drive->shot))
         drive->failed = true;
@@ -208,17 +204,16 @@ bool MenuShown()
 BOOL DriveMenu(HWND owner, void* context)
 {
     MenuDrive* drive = static_cast<MenuDrive*>(context);
-    drive->ticks++;
     if (!drive->open) {
         drive->open = MenuShown();
-        if (!drive->open && drive->ticks < PATIENCE_TICKS)
+        if (!drive->open && !GiveUpWaiting(&drive->ticks))
             return FALSE;
         drive->failed = !drive->open;
         drive->done = !drive->open;
         drive->ticks = 0;
         return drive->done;
     }
-    if (drive->ticks < PAINT_TICKS)
+    if (++drive->ticks < PAINT_TICKS)
         return FALSE;
     if (!Shoot(WindowArea(owner, true), drive->shot))
         drive->failed = true;
@@ -235,7 +230,7 @@ bool ShootMenu(Editor* editor, const std::wstring& path)
         return false;
     PostMessageW(editor->frame, WM_SYSCOMMAND, SC_KEYMENU, L'p');
     DWORD start = GetTickCount();
-    while (!drive.done && GetTickCount() - start < PATIENCE_TICKS * TICK_MS)
+    while (!drive.done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS)
         PumpMessages(TICK_MS);
     StopDialogWatch();
     PumpMessages(TICK_MS);
