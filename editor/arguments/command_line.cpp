@@ -58,138 +58,9 @@ EditorStep NewStep()
     return step;
 }
 
-std::string Twice(const Reading& reading, const char* name)
+std::string Twice(const Reading* reading, const char* name)
 {
-    return reading.stepName + ": " + name + " given twice; " + ANSWERS + " ends a run";
-}
-
-std::string ReadPlugin(Reading* reading, const std::string& value)
-{
-    reading->arguments->plugin = value;
-    return value.empty() ? "needs a path" : "";
-}
-
-std::string ReadShots(Reading* reading, const std::string& value)
-{
-    reading->arguments->shots = value;
-    return value.empty() ? "needs a folder" : "";
-}
-
-std::string ReadStay(Reading* reading, const std::string&)
-{
-    reading->arguments->stay = true;
-    return "";
-}
-
-std::string ReadSelect(Reading* reading, const std::string& value)
-{
-    EditorStep& step = reading->step;
-    if (step.setSelection)
-        return "!" + Twice(*reading, "--select");
-    if (!reading->window && value.size() > MAX_SELECTION_BYTES)
-        return QuotedValue(value) + " is " + std::to_string(value.size()) +
-               " bytes; the editor hands over at most " + std::to_string(MAX_SELECTION_BYTES);
-    step.setSelection = true;
-    step.selection = value;
-    reading->runOptions = true;
-    return "";
-}
-
-std::string ReadText(Reading* reading, const std::string& value)
-{
-    EditorStep& step = reading->step;
-    if (step.setText)
-        return "!" + Twice(*reading, "--text");
-    if (!step.textFile.empty())
-        return "!" + reading->stepName + ": --text given with --text-file; the document comes from one of them";
-    step.setText = true;
-    step.text = value;
-    reading->runOptions = true;
-    return "";
-}
-
-std::string ReadTextFile(Reading* reading, const std::string& value)
-{
-    EditorStep& step = reading->step;
-    if (step.setText || !step.textFile.empty())
-        return "!" + reading->stepName + ": --text-file given with --text or twice; the document comes from one of them";
-    step.textFile = value;
-    reading->runOptions = true;
-    return value.empty() ? "needs a path" : "";
-}
-
-std::string ReadLimit(Reading* reading, const std::string& value)
-{
-    int limit = 0;
-    reading->runOptions = true;
-    std::string why = ParseNumber(Trimmed(value), 1, 999999999, &limit);
-    reading->step.limit = static_cast<unsigned>(limit);
-    return why;
-}
-
-std::string ReadType(Reading* reading, const std::string& value)
-{
-    reading->step.edits.push_back({EDIT_TYPE, value});
-    return "";
-}
-
-std::string ReadSave(Reading* reading, const std::string&)
-{
-    reading->step.edits.push_back({EDIT_SAVE, ""});
-    return "";
-}
-
-std::string ReadOverwrite(Reading* reading, const std::string& value)
-{
-    reading->step.edits.push_back({value == "on" ? EDIT_OVERWRITE_ON : EDIT_OVERWRITE_OFF, ""});
-    return value == "on" || value == "off" ? "" : QuotedValue(value) + " is no setting; give on or off";
-}
-
-std::string ReadWindow(Reading* reading, const std::string& value)
-{
-    if (reading->windowGiven)
-        return "!" + Twice(*reading, "--window");
-    reading->windowGiven = true;
-    return ParseNumber(Trimmed(value), 1, EDITOR_WINDOW_COUNT, &reading->step.window);
-}
-
-std::string ReadView(Reading* reading, const std::string& value)
-{
-    const char* const MODES[] = {"small", "large", "16", "256", "true"};
-    for (int mode = VIEW_SMALL; mode <= VIEW_TRUE_COLOR; mode++) {
-        if (value == MODES[mode]) {
-            reading->step.views.push_back(static_cast<ViewMode>(mode));
-            return "";
-        }
-    }
-    return QuotedValue(value) + " is no mode; give small, large, 16, 256 or true";
-}
-
-std::string ReadCustom(Reading* reading, const std::string& value)
-{
-    CustomColorSetting setting;
-    std::string why = ParseCustomValue(value, &setting);
-    reading->step.customColors.push_back(setting);
-    reading->runOptions = true;
-    return why;
-}
-
-std::string ReadConfirm(Reading* reading, const std::string&)
-{
-    reading->step.answer = ANSWER_CONFIRM;
-    return "";
-}
-
-std::string ReadChoose(Reading* reading, const std::string& value)
-{
-    reading->step.answer = ANSWER_CHOOSE;
-    return ParseColorValue(value, &reading->step.chosen);
-}
-
-std::string ReadCancel(Reading* reading, const std::string&)
-{
-    reading->step.answer = ANSWER_CANCEL;
-    return "";
+    return "!" + reading->stepName + ": " + name + " given twice; " + ANSWERS + " ends a run";
 }
 
 // --present and --uninstall: steps of their own, with --window and --view but no run options.
@@ -201,64 +72,143 @@ std::string OtherStep(Reading* reading, StepKind kind, const char* name)
     return "";
 }
 
-std::string ReadPresent(Reading* reading, const std::string&)
+// Sets the run's answer; "" for the caller to return.
+std::string Answer(Reading* reading, DialogAnswer answer)
 {
-    return OtherStep(reading, STEP_PRESENT, "--present");
+    reading->step.answer = answer;
+    return "";
 }
 
-std::string ReadUninstall(Reading* reading, const std::string& value)
+// Adds an edit to the step; "" for the caller to return.
+std::string Edit(Reading* reading, EditKind kind, const std::string& text)
 {
-    std::string why = OtherStep(reading, STEP_UNINSTALL, "--uninstall");
-    reading->step.agree = value == "yes";
-    if (why.empty() && value != "yes" && value != "no")
-        why = QuotedValue(value) + " is no answer; give yes or no";
-    return why;
+    reading->step.edits.push_back({kind, text});
+    return "";
 }
 
-// Every option of either program, in the order of the usage.
+// Every option of either program, in the order of the usage, with how its value is read.
 const Option OPTIONS[] = {
     {"--plugin", "PATH", "a path", 0, 0, true, PROGRAM_OPTIONS,
-     "the plug-in DLL (default: Huebird.dll beside the program)", nullptr, ReadPlugin},
+     "the plug-in DLL (default: Huebird.dll beside the program)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         r->arguments->plugin = value;
+         return value.empty() ? "needs a path" : "";
+     }},
     {"--shots", "DIR", "a folder", 0, 0, true, PROGRAM_OPTIONS,
      "save screenshots as PNG into DIR: runN-menu.png (the Plug-ins menu open),\nrunN-dialog.png (the colour "
      "dialog as it opened), runN-window.png (afterwards)\nand uninstall.png (the plug-in's question)",
-     nullptr, ReadShots},
+     nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         r->arguments->shots = value;
+         return value.empty() ? "needs a folder" : "";
+     }},
     {"--stay", nullptr, nullptr, 0, 0, true, PROGRAM_OPTIONS, "keep the windows open after the steps", nullptr,
-     ReadStay},
+     [](Reading* r, const std::string&) -> std::string {
+         r->arguments->stay = true;
+         return "";
+     }},
     {"--window", "N", "a number from @", 1, EDITOR_WINDOW_COUNT, false, RUN_OPTIONS,
      "run in window N, @, opened with File > New window as needed (default 1)",
-     "run in editor window N, @ (default 1); all windows share one plug-in", ReadWindow},
+     "run in editor window N, @ (default 1); all windows share one plug-in",
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->windowGiven)
+             return Twice(r, "--window");
+         r->windowGiven = true;
+         return ParseNumber(Trimmed(value), 1, EDITOR_WINDOW_COUNT, &r->step.window);
+     }},
     {"--text", "TEXT", "a text", 0, 0, true, RUN_OPTIONS, "the document's text, all of it selected", nullptr,
-     ReadText},
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setText)
+             return Twice(r, "--text");
+         if (!r->step.textFile.empty())
+             return "!" + r->stepName + ": --text given with --text-file; the document comes from one of them";
+         r->step.setText = r->runOptions = true;
+         r->step.text = value;
+         return "";
+     }},
     {"--select", "TEXT", "a text", 0, 0, false, RUN_OPTIONS,
      "select the first TEXT in the document; an empty TEXT selects nothing",
-     "the selected text, at most 8 bytes (default: nothing selected)", ReadSelect},
+     "the selected text, at most 8 bytes (default: nothing selected)",
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setSelection)
+             return Twice(r, "--select");
+         if (!r->window && value.size() > MAX_SELECTION_BYTES)
+             return QuotedValue(value) + " is " + std::to_string(value.size()) +
+                    " bytes; the editor hands over at most " + std::to_string(MAX_SELECTION_BYTES);
+         r->step.setSelection = r->runOptions = true;
+         r->step.selection = value;
+         return "";
+     }},
     {"--custom", "SLOT=COLOR", "SLOT=COLOR", 1, CUSTOM_COLOR_SLOTS, false, RUN_OPTIONS,
      "select custom colour SLOT (@) in the dialog and add COLOR to the custom\ncolours there, before the "
      "answer; may be repeated",
-     "define custom colour SLOT (@) in this run's dialog; may be repeated", ReadCustom},
+     "define custom colour SLOT (@) in this run's dialog; may be repeated",
+     [](Reading* r, const std::string& value) -> std::string {
+         CustomColorSetting setting;
+         std::string why = ParseCustomValue(value, &setting);
+         r->step.customColors.push_back(setting);
+         r->runOptions = true;
+         return why;
+     }},
     {"--confirm", nullptr, nullptr, 0, 0, false, ANSWERS_SECTION, "press OK with the colour the dialog opened on",
-     nullptr, ReadConfirm},
+     nullptr, [](Reading* r, const std::string&) { return Answer(r, ANSWER_CONFIRM); }},
     {"--choose", "COLOR", "a colour", 0, 0, false, ANSWERS_SECTION, "choose COLOR and press OK", nullptr,
-     ReadChoose},
-    {"--cancel", nullptr, nullptr, 0, 0, false, ANSWERS_SECTION, "press Cancel", nullptr, ReadCancel},
+     [](Reading* r, const std::string& value) { return Answer(r, ANSWER_CHOOSE) + ParseColorValue(value, &r->step.chosen); }},
+    {"--cancel", nullptr, nullptr, 0, 0, false, ANSWERS_SECTION, "press Cancel", nullptr,
+     [](Reading* r, const std::string&) { return Answer(r, ANSWER_CANCEL); }},
     {"--view", "MODE", "a mode: small, large, 16, 256 or true", 0, 0, true, DOCUMENT_OPTIONS,
      "before the step, choose View > MODE in its window: small or large toolbar\npictures, 16, 256 or true "
      "colours; may be repeated",
-     nullptr, ReadView},
+     nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         const char* const MODES[] = {"small", "large", "16", "256", "true"};
+         for (int mode = VIEW_SMALL; mode <= VIEW_TRUE_COLOR; mode++) {
+             if (value == MODES[mode]) {
+                 r->step.views.push_back(static_cast<ViewMode>(mode));
+                 return "";
+             }
+         }
+         return QuotedValue(value) + " is no mode; give small, large, 16, 256 or true";
+     }},
     {"--text-file", "PATH", "a path", 0, 0, true, DOCUMENT_OPTIONS,
-     "the document's text from a UTF-8 file, all of it selected (instead of --text)", nullptr, ReadTextFile},
+     "the document's text from a UTF-8 file, all of it selected (instead of --text)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setText || !r->step.textFile.empty())
+             return "!" + r->stepName + ": --text-file given with --text or twice; the document comes from one of them";
+         r->step.textFile = value;
+         r->runOptions = true;
+         return value.empty() ? "needs a path" : "";
+     }},
     {"--limit", "N", "a number of characters", 0, 0, true, DOCUMENT_OPTIONS,
-     "the document holds at most N characters (default: as many as the view can)", nullptr, ReadLimit},
-    {"--type", "TEXT", "a text", 0, 0, true, EDITS, "type TEXT at the caret, key by key", nullptr, ReadType},
+     "the document holds at most N characters (default: as many as the view can)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         int limit = 0;
+         r->runOptions = true;
+         std::string why = ParseNumber(Trimmed(value), 1, 999999999, &limit);
+         r->step.limit = static_cast<unsigned>(limit);
+         return why;
+     }},
+    {"--type", "TEXT", "a text", 0, 0, true, EDITS, "type TEXT at the caret, key by key", nullptr,
+     [](Reading* r, const std::string& value) { return Edit(r, EDIT_TYPE, value); }},
     {"--save", nullptr, nullptr, 0, 0, true, EDITS,
-     "choose File > Save: the document counts as saved (nothing is written)", nullptr, ReadSave},
+     "choose File > Save: the document counts as saved (nothing is written)", nullptr,
+     [](Reading* r, const std::string&) { return Edit(r, EDIT_SAVE, ""); }},
     {"--overwrite", "on|off", "on or off", 0, 0, true, EDITS,
-     "set Edit > Overwrite, which the plug-in's text insertions follow", nullptr, ReadOverwrite},
+     "set Edit > Overwrite, which the plug-in's text insertions follow", nullptr,
+     [](Reading* r, const std::string& value) {
+         return Edit(r, value == "on" ? EDIT_OVERWRITE_ON : EDIT_OVERWRITE_OFF, "") +
+                (value == "on" || value == "off" ? "" : QuotedValue(value) + " is no setting; give on or off");
+     }},
     {"--present", nullptr, nullptr, 0, 0, true, STEPS, "print what the window presents, in each toolbar mode",
-     nullptr, ReadPresent},
+     nullptr, [](Reading* r, const std::string&) { return OtherStep(r, STEP_PRESENT, "--present"); }},
     {"--uninstall", "yes|no", "yes or no", 0, 0, true, STEPS,
-     "choose Plug-ins > Uninstall and give this answer to the plug-in's question", nullptr, ReadUninstall},
+     "choose Plug-ins > Uninstall and give this answer to the plug-in's question", nullptr,
+     [](Reading* r, const std::string& value) {
+         std::string why = OtherStep(r, STEP_UNINSTALL, "--uninstall");
+         r->step.agree = value == "yes";
+         return why.empty() && value != "yes" && value != "no" ? QuotedValue(value) + " is no answer; give yes or no"
+                                                                : why;
+     }},
 };
 
 const Option* FindOption(const std::string& name)
