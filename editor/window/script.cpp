@@ -69,20 +69,93 @@ bool NoUnexpectedWindow()
     return false;
 }
 
-// The colour dialog of one run, answered by its plan, one action a tick.
-struct ColorDialogDrive {
-    std::wstring shot; // where the dialog's screenshot goes, or empty
+// A window that a step awaits (the colour dialog, the uninstall question, the Plug-ins menu): found within
+// the dialog driver's patience, given time to paint and shot, then worked one action a tick.
+struct Awaited {
+    HWND (*find)(HWND owner) = nullptr;
+    bool (*opened)(Awaited* awaited) = nullptr; // says what opened; false when it shows what it must not
+    bool (*act)(Awaited* awaited) = nullptr;    // takes the next action; true when the window is done with
+    const wchar_t* missing = nullptr;           // what the transcript says when it never opens, or null
+    std::wstring shot;                // where its screenshot goes, or empty
+    bool withMenus = false;           // the shot is of the owner with its pop-up menus
+    HWND owner = nullptr, window = nullptr;
+    int ticks = 0;
+    bool done = false, failed = false;
+    // The colour dialog's plan and the colour it opened on; the uninstall question's answer.
     ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS];
     int actions = 0, taken = 0;
-    int ticks = 0;
-    HWND dialog = nullptr;
     COLORREF openedOn = 0;
-    bool failed = false;
+    bool agree = false;
 };
 
-// What the transcript says of an action taken, or of one that failed.
-void SayAction(const ColorDialogAction& action, bool done, COLORREF shown, COLORREF openedOn)
+void Expect(Awaited* awaited, HWND (*find)(HWND), bool (*opened)(Awaited*), bool (*act)(Awaited*),
+            const wchar_t* missing, const std::wstring& shot)
 {
+    awaited->find = find;
+    awaited->opened = opened;
+    awaited->act = act;
+    awaited->missing = missing;
+    awaited->shot = Shots.empty() ? std::wstring() : ShotPath(shot);
+}
+
+BOOL Await(HWND owner, void* context)
+{
+    Awaited* awaited = static_cast<Awaited*>(context);
+    awaited->owner = owner;
+    if (!awaited->window) {
+        awaited->window = awaited->find(owner);
+        if (awaited->window) {
+            awaited->ticks = 0;
+            awaited->failed |= !awaited->opened(awaited);
+            return FALSE;
+        }
+        if (!GiveUpWaiting(&awaited->ticks))
+            return FALSE;
+        // Any other window it opened meanwhile the watch has closed already, as unexpected.
+        if (awaited->missing)
+            Say(awaited->missing);
+        awaited->failed = awaited->done = true;
+        return TRUE;
+    }
+    if (++awaited->ticks < PAINT_TICKS)
+        return FALSE;
+    HWND shown = awaited->withMenus ? owner : awaited->window;
+    if (awaited->ticks == PAINT_TICKS && !awaited->shot.empty() &&
+        !Shoot(WindowArea(shown, awaited->withMenus), awaited->shot))
+        awaited->failed = true;
+    awaited->done = awaited->act(awaited);
+    return awaited->done;
+}
+
+// Plays the step's command with the watch awaiting its window; false if the watch could not start.
+bool PlayAwaiting(Editor* editor, Awaited* awaited, UINT command)
+{
+    if (!StartDialogWatch(editor->frame, Await, awaited, TICK_MS))
+        return false;
+    SendMessageW(editor->frame, WM_COMMAND, command, 0);
+    StopDialogWatch();
+    awaited->failed |= !NoUnexpectedWindow();
+    return true;
+}
+
+// The colour dialog: what it opened on, then its plan, each action said in the transcript as it is taken.
+bool ColorDialogOpened(Awaited* awaited)
+{
+    if (ReadColorDialogRgb(awaited->window, &awaited->openedOn)) {
+        Say(L"  dialog: opens on " + ColorText(awaited->openedOn));
+        return true;
+    }
+    Say(L"  dialog: opens showing no colour");
+    return false;
+}
+
+bool TakeColorDialogStep(Awaited* awaited)
+{
+    const ColorDialogAction& action = awaited->plan[awaited->taken++];
+    if (action.kind == PRESS_CANCEL)
+        Say(L"  dialog: Cancel");
+    COLORREF shown = 0;
+    bool done = TakeColorDialogAction(awaited->window, action, awaited->openedOn, &shown) != FALSE;
     if (action.kind == CLICK_CELL && !done)
         Say(L"  dialog: has no custom colours to click");
     else if (action.kind == PRESS_ADD && !done)
@@ -94,147 +167,60 @@ void SayAction(const ColorDialogAction& action, bool done, COLORREF shown, COLOR
     else if (action.kind == PRESS_OK || action.kind == PRESS_OPENED_OK) {
         if (!done)
             Say(L"  dialog: shows " + ColorText(shown) + L" instead of " +
-                ColorText(action.kind == PRESS_OK ? action.color : openedOn));
+                ColorText(action.kind == PRESS_OK ? action.color : awaited->openedOn));
         Say(action.kind == PRESS_OK ? L"  dialog: OK with " + ColorText(shown)
                                     : std::wstring(L"  dialog: OK, colour unchanged"));
     }
-}
-
-BOOL DriveColorDialog(HWND owner, void* context)
-{
-    ColorDialogDrive* drive = static_cast<ColorDialogDrive*>(context);
-    if (!drive->dialog) {
-        drive->dialog = FindColorDialog(owner);
-        if (!drive->dialog) {
-            if (!GiveUpWaiting(&drive->ticks))
-                return FALSE;
-            // Any other window it opened meanwhile the watch has closed already, as unexpected.
-            Say(L"  dialog: did not open");
-            drive->failed = true;
-            return TRUE;
-        }
-        if (ReadColorDialogRgb(drive->dialog, &drive->openedOn)) {
-            Say(L"  dialog: opens on " + ColorText(drive->openedOn));
-        } else {
-            Say(L"  dialog: opens showing no colour");
-            drive->failed = true;
-        }
-        drive->ticks = 0;
-        return FALSE;
-    }
-    if (++drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (drive->ticks == PAINT_TICKS && !drive->shot.empty() && !Shoot(WindowArea(drive->dialog, false), drive->shot))
-        drive->failed = true;
-    const ColorDialogAction& action = drive->plan[drive->taken++];
-    if (action.kind == PRESS_CANCEL)
-        Say(L"  dialog: Cancel");
-    COLORREF shown = 0;
-    bool done = TakeColorDialogAction(drive->dialog, action, drive->openedOn, &shown) != FALSE;
-    SayAction(action, done, shown, drive->openedOn);
-    if (!done) {
-        drive->failed = true;
-        // Without custom colours to click the rest of them cannot be set: on to the answer.
-        while (action.kind == CLICK_CELL && drive->plan[drive->taken].slot >= 0)
-            drive->taken++;
-    }
-    return drive->taken >= drive->actions;
+    awaited->failed |= !done;
+    // Without custom colours to click the rest of them cannot be set: on to the answer.
+    while (action.kind == CLICK_CELL && !done && awaited->plan[awaited->taken].slot >= 0)
+        awaited->taken++;
+    return awaited->taken >= awaited->actions;
 }
 
 // The uninstall question: read, shot, and answered.
-struct MessageBoxDrive {
-    bool agree;
-    std::wstring shot;
-    int ticks = 0;
-    HWND box = nullptr;
-    bool answered = false;
-    bool failed = false;
-};
-
-BOOL DriveMessageBox(HWND owner, void* context)
+bool MessageBoxOpened(Awaited* awaited)
 {
-    MessageBoxDrive* drive = static_cast<MessageBoxDrive*>(context);
-    if (!drive->box) {
-        drive->box = FindMessageBox(owner);
-        if (!drive->box) {
-            if (!GiveUpWaiting(&drive->ticks))
-                return FALSE;
-            drive->failed = true;
-            return TRUE;
-        }
-        MessageBoxContent content;
-        ReadMessageBox(drive->box, &content);
-        Say(L"  message box: " + Quoted(FromAnsi(content.text)) + L", caption " + Quoted(FromAnsi(content.caption)));
-        drive->ticks = 0;
-        return FALSE;
-    }
-    if (++drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (!drive->shot.empty() && !Shoot(WindowArea(drive->box, false), drive->shot))
-        drive->failed = true;
-    Say(drive->agree ? L"  message box: Yes" : L"  message box: No");
-    if (!PressDialogButton(drive->box, drive->agree ? IDYES : IDNO)) {
+    MessageBoxContent content;
+    ReadMessageBox(awaited->window, &content);
+    Say(L"  message box: " + Quoted(FromAnsi(content.text)) + L", caption " + Quoted(FromAnsi(content.caption)));
+    return true;
+}
+
+bool AnswerMessageBox(Awaited* awaited)
+{
+    Say(awaited->agree ? L"  message box: Yes" : L"  message box: No");
+    if (!PressDialogButton(awaited->window, awaited->agree ? IDYES : IDNO)) {
         Say(L"  message box: has no such button");
-        drive->failed = true;
-        PressDialogButton(drive->box, IDCANCEL);
+        awaited->failed = true;
+        PressDialogButton(awaited->window, IDCANCEL);
     }
-    drive->answered = true;
-    return TRUE;
+    return true;
 }
 
 // The Plug-ins menu, opened from the keyboard as a user would (Alt+P), shot with the window, and closed.
-struct MenuDrive {
-    std::wstring shot;
-    int ticks = 0;
-    bool open = false;
-    bool done = false;
-    bool failed = false;
-};
-
-bool MenuShown()
+HWND FindMenu(HWND)
 {
     HWND menu = nullptr;
-    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menu))
-            return true;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr && !IsWindowVisible(menu)) {
     }
-    return false;
+    return menu;
 }
 
-BOOL DriveMenu(HWND owner, void* context)
+bool ShootMenu(Editor* editor, const std::wstring& name)
 {
-    MenuDrive* drive = static_cast<MenuDrive*>(context);
-    if (!drive->open) {
-        drive->open = MenuShown();
-        if (!drive->open && !GiveUpWaiting(&drive->ticks))
-            return FALSE;
-        drive->failed = !drive->open;
-        drive->done = !drive->open;
-        drive->ticks = 0;
-        return drive->done;
-    }
-    if (++drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (!Shoot(WindowArea(owner, true), drive->shot))
-        drive->failed = true;
-    EndMenu();
-    drive->done = true;
-    return TRUE;
-}
-
-bool ShootMenu(Editor* editor, const std::wstring& path)
-{
-    MenuDrive drive;
-    drive.shot = path;
-    if (!StartDialogWatch(editor->frame, DriveMenu, &drive, TICK_MS))
+    Awaited menu;
+    Expect(&menu, FindMenu, [](Awaited*) { return true; }, [](Awaited*) { return EndMenu() || true; }, nullptr, name);
+    menu.withMenus = true;
+    if (!StartDialogWatch(editor->frame, Await, &menu, TICK_MS))
         return false;
     PostMessageW(editor->frame, WM_SYSCOMMAND, SC_KEYMENU, L'p');
     DWORD start = GetTickCount();
-    while (!drive.done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS)
+    while (!menu.done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS)
         PumpMessages(TICK_MS);
     StopDialogWatch();
     PumpMessages(TICK_MS);
-    return NoUnexpectedWindow() && drive.done && !drive.failed;
+    return NoUnexpectedWindow() && menu.done && !menu.failed;
 }
 
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
@@ -343,10 +329,12 @@ bool PlayRun(int number, const EditorStep& run)
     bool ok = true;
     std::wstring prefix = Format(L"run%d-", number);
     if (!Shots.empty())
-        ok &= ShootMenu(editor, ShotPath(prefix + L"menu.png"));
+        ok &= ShootMenu(editor, prefix + L"menu.png");
 
     int insertions = editor->view.insertions;
-    ColorDialogDrive drive;
+    Awaited dialog;
+    Expect(&dialog, FindColorDialog, ColorDialogOpened, TakeColorDialogStep, L"  dialog: did not open",
+           prefix + L"dialog.png");
     int slots[CUSTOM_COLOR_SLOTS];
     COLORREF colors[CUSTOM_COLOR_SLOTS];
     int customs = 0;
@@ -356,20 +344,14 @@ bool PlayRun(int number, const EditorStep& run)
             colors[customs++] = custom.color;
         }
     }
-    drive.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
-                                    run.chosen, drive.plan);
-    if (!Shots.empty())
-        drive.shot = ShotPath(prefix + L"dialog.png");
-    if (!StartDialogWatch(editor->frame, DriveColorDialog, &drive, TICK_MS))
+    dialog.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
+                                     run.chosen, dialog.plan);
+    if (!PlayAwaiting(editor, &dialog, FIRST_PLUGIN_COMMAND))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, FIRST_PLUGIN_COMMAND, 0);
-    StopDialogWatch();
-    if (!NoUnexpectedWindow())
-        drive.failed = true;
     // The command may open no dialog: that is the plug-in's business, and the answer goes unused.
-    if (!drive.dialog && !drive.failed)
+    if (!dialog.window && !dialog.failed)
         Say(L"  dialog: none opened, the answer goes unused");
-    ok &= !drive.failed;
+    ok &= !dialog.failed;
     if (editor->view.insertions == insertions)
         Say(L"  editor: nothing entered");
 
@@ -394,23 +376,18 @@ bool PlayUninstall(const EditorStep& step)
         return false;
     }
     std::wstring path = PluginPath();
-    MessageBoxDrive drive;
-    drive.agree = step.agree;
-    if (!Shots.empty())
-        drive.shot = ShotPath(L"uninstall.png");
-    if (!StartDialogWatch(editor->frame, DriveMessageBox, &drive, TICK_MS))
+    Awaited box;
+    Expect(&box, FindMessageBox, MessageBoxOpened, AnswerMessageBox, nullptr, L"uninstall.png");
+    box.agree = step.agree;
+    if (!PlayAwaiting(editor, &box, ID_PLUGIN_UNINSTALL))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_UNINSTALL, 0);
-    StopDialogWatch();
-    if (!NoUnexpectedWindow())
-        drive.failed = true;
     // Only a plug-in that takes part in its uninstall may ask the user; its answer decides either way.
-    if (!drive.answered && Facts().uninstall)
+    if (!box.window && Facts().uninstall)
         Say(L"  message box: none opened, the plug-in's answer decides");
     PumpMessages(2 * TICK_MS);
     Say(GetModuleHandleW(path.c_str()) ? L"  editor: the library is still in the process"
                                        : L"  editor: the library is out of the process");
-    return !drive.failed;
+    return !box.failed;
 }
 
 // Texts that the windows could not enter while the step played (whether the plug-in sent them on its
