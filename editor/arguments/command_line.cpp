@@ -29,7 +29,7 @@ struct Option {
     const char* name;
     const char* value;       // its value in the usage ("TEXT"); null: it takes none
     const char* needs;       // what its value is called in "needs ..."; "@" stands for its number's range
-    int low, high;           // the range of its number, if it takes one
+    int low, high;           // the range of its number, if it takes one; "~" in a text stands for high
     bool windowOnly;
     Section section;
     const char* help;        // its line in the usage, "\n" between lines, "@" for its number's range
@@ -45,7 +45,9 @@ std::string Range(const Option& option)
 std::string WithRange(const char* text, const Option& option)
 {
     std::string result = text;
-    size_t at = result.find('@');
+    size_t at = result.find('@'), most = result.find('~');
+    if (most != std::string::npos)
+        result.replace(most, 1, std::to_string(option.high));
     return at == std::string::npos ? result : result.replace(at, 1, Range(option));
 }
 
@@ -126,9 +128,9 @@ const Option OPTIONS[] = {
          r->step.text = value;
          return "";
      }},
-    {"--select", "TEXT", "a text", 0, 0, false, RUN_OPTIONS,
+    {"--select", "TEXT", "a text", 0, static_cast<int>(MAX_SELECTION_BYTES), false, RUN_OPTIONS,
      "select the first TEXT in the document; an empty TEXT selects nothing",
-     "the selected text, at most 8 bytes (default: nothing selected)",
+     "the selected text, at most ~ bytes (default: nothing selected)",
      [](Reading* r, const std::string& value) -> std::string {
          if (r->step.setSelection)
              return Twice(r, "--select");
