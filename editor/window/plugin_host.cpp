@@ -4,6 +4,7 @@
 #include "text.h"
 #include "text_forms.h"
 #include "transcript.h"
+#include "view_events.h"
 
 #include <algorithm>
 #include <vector>
@@ -90,7 +91,9 @@ void SendEvent(HWND view, int number, UINT event, LPARAM param)
 {
     if (!Hosted.module)
         return;
-    Say(EventLine(number, event, param));
+    std::wstring window = number ? Format(L"view %d", number) : std::wstring(L"null");
+    Say(Format(L"  events: OnEvents(%ls, 0x%X %hs, %ld)", window.c_str(), event, EventName(event),
+               static_cast<long>(param)));
     Hosted.onEvents(view, event, param);
 }
 
