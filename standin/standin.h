@@ -20,9 +20,14 @@ struct StandinString {
     LPCSTR text; // UTF-8, the stand-in's ANSI code page
 };
 
-// The plug-in's own module, whose string table is resources/strings.h. A native loader passes it to
+// The plug-in's own module, whose string tables are resources/strings.h. A native loader passes it to
 // DllMain(module, DLL_PROCESS_ATTACH, nullptr), as Windows passes the library's handle.
 HINSTANCE StandinPluginModule();
+
+// The user-interface language, a Windows language identifier, by which LoadStringA picks the plug-in's
+// table as Windows does: Japanese for any Japanese language, English for every other. Japanese until set.
+const WORD STANDIN_JAPANESE = 0x411;
+void StandinSetUiLanguage(WORD language);
 
 // A module whose string table is the count entries at strings (kept, not copied). Returns null when the
 // stand-in's modules are used up.

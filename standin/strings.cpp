@@ -9,17 +9,29 @@ struct StandinModule {
     int count;
 };
 
-// The plug-in's string table, from the same texts as the resource script.
-static const StandinString PluginStrings[] = {
-    {IDS_MENU_TEXT, STRING_MENU_TEXT},
-    {IDS_STATUS_MESSAGE, STRING_STATUS_MESSAGE},
-    {IDS_CONFIRM_UNINSTALL, STRING_CONFIRM_UNINSTALL},
+// The plug-in's string tables, from the same texts as the resource script: Japanese and English.
+static const StandinString JapaneseStrings[] = {
+    {IDS_MENU_TEXT, STRING_MENU_TEXT_JAPANESE},
+    {IDS_STATUS_MESSAGE, STRING_STATUS_MESSAGE_JAPANESE},
+    {IDS_CONFIRM_UNINSTALL, STRING_CONFIRM_UNINSTALL_JAPANESE},
     {IDS_PLUGIN_NAME, STRING_PLUGIN_NAME},
     {IDS_VERSION, STRING_VERSION},
 };
+static const StandinString EnglishStrings[] = {
+    {IDS_MENU_TEXT, STRING_MENU_TEXT_ENGLISH},
+    {IDS_STATUS_MESSAGE, STRING_STATUS_MESSAGE_ENGLISH},
+    {IDS_CONFIRM_UNINSTALL, STRING_CONFIRM_UNINSTALL_ENGLISH},
+    {IDS_PLUGIN_NAME, STRING_PLUGIN_NAME},
+    {IDS_VERSION, STRING_VERSION},
+};
+static const StandinModule PluginJapanese = {JapaneseStrings, sizeof JapaneseStrings / sizeof JapaneseStrings[0]};
+static const StandinModule PluginEnglish = {EnglishStrings, sizeof EnglishStrings / sizeof EnglishStrings[0]};
 
-// The plug-in's own module; a handle is the address of its record.
-static StandinModule PluginModule = {PluginStrings, sizeof PluginStrings / sizeof PluginStrings[0]};
+// The plug-in's own module; its handle is the address of this marker.
+static char PluginModule;
+
+// The user-interface language by which the plug-in's table is picked.
+static WORD UiLanguage = STANDIN_JAPANESE;
 
 // Most modules a test may create at once.
 static const int MAX_MODULES = 8;
@@ -32,8 +44,10 @@ static const char NOTHING_USEFUL = '\x7F';
 
 static const StandinModule* ModuleFromHandle(HINSTANCE instance)
 {
+    // As Windows picks: the table of the user-interface language's primary language where the module has
+    // one, else English.
     if (instance == reinterpret_cast<HINSTANCE>(&PluginModule))
-        return &PluginModule;
+        return (UiLanguage & 0x3FF) == (STANDIN_JAPANESE & 0x3FF) ? &PluginJapanese : &PluginEnglish;
     for (const StandinModule& module : Modules) {
         if (instance == reinterpret_cast<HINSTANCE>(const_cast<StandinModule*>(&module)) && module.strings)
             return &module;
@@ -44,6 +58,11 @@ static const StandinModule* ModuleFromHandle(HINSTANCE instance)
 HINSTANCE StandinPluginModule()
 {
     return reinterpret_cast<HINSTANCE>(&PluginModule);
+}
+
+void StandinSetUiLanguage(WORD language)
+{
+    UiLanguage = language;
 }
 
 HINSTANCE StandinCreateModule(const StandinString* strings, int count)

@@ -66,6 +66,7 @@ protected:
     {
         StandinDestroyWindow(editor);
         StandinResetMessageBox();
+        StandinSetUiLanguage(STANDIN_JAPANESE);
         if (module)
             StandinDestroyModule(module);
         ModuleInstance = nullptr;
@@ -221,11 +222,38 @@ TEST_F(PlugInProcTest, UninstallQuestionAnswersOneOnlyForYes)
         const StandinMessageBox* box = StandinLastMessageBox();
         ASSERT_EQ(1, box->count);
         EXPECT_EQ(editor, box->owner);
-        EXPECT_STREQ(STRING_CONFIRM_UNINSTALL, box->text);
+        EXPECT_STREQ(STRING_CONFIRM_UNINSTALL_JAPANESE, box->text);
         EXPECT_STREQ("EmEditor", box->caption);
         EXPECT_EQ(0x24u, box->style) << "expected MB_YESNO | MB_ICONQUESTION";
     }
     EXPECT_EQ(StandinPluginModule(), ModuleInstance) << "the question changed the plug-in's state";
+}
+
+TEST_F(PlugInProcTest, UninstallQuestionIsJapaneseOnAJapaneseSystemAndEnglishOnAnyOther)
+{
+    struct Case {
+        WORD language;
+        const char* question;
+    };
+    const Case cases[] = {
+        {0x411, STRING_CONFIRM_UNINSTALL_JAPANESE}, // Japanese (Japan)
+        {0x409, STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United States)
+        {0x809, STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United Kingdom)
+        {0x407, STRING_CONFIRM_UNINSTALL_ENGLISH},  // German: no table of its own
+        {0x804, STRING_CONFIRM_UNINSTALL_ENGLISH},  // Chinese (Simplified)
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "user-interface language 0x" << std::hex << c.language);
+        StandinSetUiLanguage(c.language);
+        StandinResetMessageBox();
+        StandinSetMessageBoxAnswer(IDYES);
+        EXPECT_EQ(1, PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0));
+        EXPECT_STREQ(c.question, StandinLastMessageBox()->text);
+        // The name and version are the same in either table.
+        GuardedBuffer name(80);
+        EXPECT_EQ(8, PlugInProc(editor, PIP_GET_NAME, 80, name.lParam()));
+        name.ExpectWritten(std::string("Huebird") + '\0');
+    }
 }
 
 TEST_F(PlugInProcTest, UninstallQuestionWithoutItsTextShowsNothingAndRefuses)

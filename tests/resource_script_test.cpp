@@ -15,6 +15,7 @@ namespace {
 const unsigned RtBitmap = 2;
 const unsigned RtString = 6;
 const unsigned Japanese = 0x411;
+const unsigned English = 0x409;
 const unsigned Named = 0xFFFFFFFF;  // a type or name given as text rather than a number
 
 struct Resource {
@@ -71,15 +72,16 @@ std::string Printable(const std::u16string& text) {
 
 const char* const ResFiles[] = {HUEBIRD_I686_RES, HUEBIRD_X86_64_RES};
 
-const Resource* Find(const std::vector<Resource>& resources, unsigned type, unsigned name) {
+const Resource* Find(const std::vector<Resource>& resources, unsigned type, unsigned name,
+                     unsigned language = Japanese) {
     for (const Resource& r : resources)
-        if (r.type == type && r.name == name) return &r;
+        if (r.type == type && r.name == name && r.language == language) return &r;
     return nullptr;
 }
 
-TEST(ResourceScript, HoldsOneStringBlockAndSixBitmapsAllInJapanese) {
+TEST(ResourceScript, HoldsAJapaneseAndAnEnglishStringBlockAndSixJapaneseBitmaps) {
     using Key = std::tuple<unsigned, unsigned, unsigned>;  // type, name, language
-    std::vector<Key> expected = {{RtString, 1, Japanese}};
+    std::vector<Key> expected = {{RtString, 1, Japanese}, {RtString, 1, English}};
     for (const BitmapFile& bitmap : BitmapFiles) expected.emplace_back(RtBitmap, bitmap.id, Japanese);
     std::sort(expected.begin(), expected.end());
     for (const char* path : ResFiles) {
@@ -91,31 +93,72 @@ TEST(ResourceScript, HoldsOneStringBlockAndSixBitmapsAllInJapanese) {
     }
 }
 
-// Strings 0 to 15 share block 1: each a 16-bit length and that many UTF-16 units.
-TEST(ResourceScript, StringTableHoldsTheFiveTextsInUtf16AndNothingElse) {
-    const std::u16string expected[16] = {
-        u"",
-        u"色を選択し16進数で入力する",
-        u"色を選択し16進数で入力\n16進数色入力",
-        u"アンインストールしてもよろしいですか？",
-        u"Huebird",
-        u"Version 0.2 by Quenlo",
+// Strings 0 to 15 share block 1: each a 16-bit length and that many UTF-16 units. Both tables define the
+// same numbers, 1 to 5, and no other.
+TEST(ResourceScript, EachStringTableHoldsItsFiveTextsInUtf16AndNothingElse) {
+    struct Table {
+        unsigned language;
+        std::u16string texts[16];
     };
+    const Table tables[] = {
+        {Japanese,
+         {
+             u"",
+             u"色を選択し16進数で入力する",
+             u"色を選択し16進数で入力\n16進数色入力",
+             u"アンインストールしてもよろしいですか？",
+             u"Huebird",
+             u"Version 0.2 by Quenlo",
+         }},
+        {English,
+         {
+             u"",
+             u"Choose a color and enter it in hexadecimal",
+             u"Choose a color and enter it in hexadecimal\nHex color",
+             u"Are you sure you want to uninstall?",
+             u"Huebird",
+             u"Version 0.2 by Quenlo",
+         }},
+    };
+    for (const char* path : ResFiles) {
+        const std::vector<Resource> resources = ReadResources(path);
+        for (const Table& table : tables) {
+            SCOPED_TRACE(testing::Message() << path << ", language 0x" << std::hex << table.language);
+            const Resource* block = Find(resources, RtString, 1, table.language);
+            ASSERT_NE(nullptr, block) << "no string block 1";
+            std::size_t at = 0;
+            for (int number = 0; number < 16; ++number) {
+                const unsigned length = U16(block->data, at);
+                std::u16string text;
+                for (unsigned i = 0; i < length; ++i) text += char16_t(U16(block->data, at + 2 + 2 * i));
+                at += 2 + 2 * length;
+                const std::u16string& expected = table.texts[number];
+                EXPECT_TRUE(text == expected) << "string " << number << ": expected \"" << Printable(expected)
+                                              << "\", got \"" << Printable(text) << '"';
+            }
+            EXPECT_EQ(block->data.size(), at) << "bytes after the sixteenth string";
+        }
+    }
+}
+
+// Whatever its ANSI code page, a system that reads the English table gets every character of it, and each
+// text fits the plug-in's 80-byte buffer with its NUL.
+TEST(ResourceScript, EnglishTextsAreAsciiAndFitTheStringBuffer) {
     for (const char* path : ResFiles) {
         SCOPED_TRACE(path);
         const std::vector<Resource> resources = ReadResources(path);
-        const Resource* block = Find(resources, RtString, 1);
-        ASSERT_NE(nullptr, block) << "no string block 1";
-        std::size_t at = 0;
-        for (int number = 0; number < 16; ++number) {
+        const Resource* block = Find(resources, RtString, 1, English);
+        ASSERT_NE(nullptr, block) << "no English string block";
+        for (std::size_t at = 0, number = 0; at < block->data.size(); ++number) {
             const unsigned length = U16(block->data, at);
-            std::u16string text;
-            for (unsigned i = 0; i < length; ++i) text += char16_t(U16(block->data, at + 2 + 2 * i));
+            EXPECT_LT(length, 80u) << "string " << number;
+            for (unsigned i = 0; i < length; ++i) {
+                const unsigned unit = U16(block->data, at + 2 + 2 * i);
+                EXPECT_TRUE((unit >= 0x20 && unit < 0x7F) || unit == '\n')
+                    << "string " << number << ", character " << i << ": U+" << std::hex << unit;
+            }
             at += 2 + 2 * length;
-            EXPECT_TRUE(text == expected[number]) << "string " << number << ": expected \"" << Printable(expected[number])
-                                                  << "\", got \"" << Printable(text) << '"';
         }
-        EXPECT_EQ(block->data.size(), at) << "bytes after the sixteenth string";
     }
 }
 

@@ -423,6 +423,28 @@ elseif(CASE STREQUAL "screenshots")
         message(FATAL_ERROR "expected at least 1000 pixels of #123456 in the dialog's shot, got ${CMAKE_MATCH_1}")
     endif()
 
+elseif(CASE STREQUAL "english_system")
+    # Where Windows is not Japanese, the plug-in's English table: the editor's texts and the question, shot.
+    file(REMOVE_RECURSE shots_english)
+    set(ENV{HUEBIRD_WINE_LANG} en_US.UTF-8)
+    run_window(--present --uninstall yes --shots shots_english)
+    unset(ENV{HUEBIRD_WINE_LANG})
+    expect_success()
+    expect_lines_in_order(
+        "presentation in window 1"
+        "  menu item 5632: \"Choose a color and enter it in hexadecimal\" (string 1), enabled, not checked"
+        "  status bar: \"Choose a color and enter it in hexadecimal\" (string 2)"
+        "  tooltip: \"Hex color\""
+        "uninstall in window 1"
+        "  message box: \"Are you sure you want to uninstall?\", caption \"EmEditor\""
+        "  message box: Yes"
+        "  plug-in: 0x907 (confirm uninstall) answers 1: the plug-in is removed")
+    execute_process(COMMAND identify -format "%m %w %h" shots_english/uninstall.png
+        OUTPUT_VARIABLE format ERROR_VARIABLE problem RESULT_VARIABLE status)
+    if(NOT status STREQUAL "0" OR NOT format MATCHES "^PNG [1-9][0-9]+ [1-9][0-9]+$")
+        message(FATAL_ERROR "expected uninstall.png to be a PNG picture, identify says: ${format}${problem}")
+    endif()
+
 elseif(CASE STREQUAL "bad_arguments")
     # Each gets exit status 2 (1 for a plug-in that cannot be used), one line on stderr, nothing on stdout.
     # The parser's every message is window_unit_test's; these go through the whole program.

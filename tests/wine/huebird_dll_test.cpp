@@ -1,6 +1,6 @@
 // Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources, the plug-in
 // procedure, events through a real window, and the command and uninstall question with the real dialogs.
-// Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area runs.
+// Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area for a Japanese system runs.
 // The numbers of the plug-in interface are the editor's (plugin_abi.h), not taken from the plug-in's
 // headers, so that a wrong constant in the plug-in shows.
 // It needs no C++ library, only Win32 and the C runtime, so that it builds for every target the DLL does:
@@ -420,11 +420,11 @@ void TestResources()
         ok(length == 0, "LoadStringA(%u): expected not found (0), got %d\n", id, length);
     }
 
-    // Nothing but the string block of numbers 0 to 15 and the six bitmaps, all Japanese.
+    // Nothing but the string blocks of numbers 0 to 15, Japanese and English, and the six Japanese bitmaps.
     ResourceList[0] = '\0';
     EnumResourceTypesA(Module, ListType, 0);
     const char* const expectedList =
-        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x411 ";
+        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x409 6/1/0x411 ";
     ok(strcmp(ResourceList, expectedList) == 0, "resources (type/name/language): expected %s, got %s\n",
        expectedList, ResourceList);
 
@@ -622,6 +622,70 @@ void TestUninstall()
     DestroyWindow(editor);
 }
 
+// ---- Area: a system that is not Japanese ----
+
+// The English table, as a system in any other language reads it: ASCII, so the same in every code page.
+struct EnglishRow {
+    const char* ansi;
+    const wchar_t* utf16;
+};
+
+const EnglishRow ENGLISH_STRINGS[] = {
+    {"Choose a color and enter it in hexadecimal", L"Choose a color and enter it in hexadecimal"},
+    {"Choose a color and enter it in hexadecimal\nHex color", L"Choose a color and enter it in hexadecimal\nHex color"},
+    {"Are you sure you want to uninstall?", L"Are you sure you want to uninstall?"},
+    {"Huebird", L"Huebird"},
+    {"Version 0.2 by Quenlo", L"Version 0.2 by Quenlo"},
+};
+
+void TestEnglish()
+{
+    UINT codePage = GetACP();
+    LANGID language = GetUserDefaultUILanguage();
+    printf("english: ANSI code page %u, user-interface language 0x%X\n", codePage, language);
+    ok(codePage != 932 && PRIMARYLANGID(language) != LANG_JAPANESE,
+       "expected a system that is not Japanese, got code page %u and language 0x%X\n", codePage, language);
+
+    // The editor reads strings 1 and 2 with either call; the plug-in reads 3 to 5 with LoadStringA.
+    for (UINT id = 1; id <= 5; id++) {
+        const EnglishRow& row = ENGLISH_STRINGS[id - 1];
+        const int expected = static_cast<int>(strlen(row.ansi));
+        GuardedBuffer buffer(80);
+        int length = LoadStringA(Module, id, reinterpret_cast<char*>(buffer.Dest()), 80);
+        Problem problem = {""};
+        ok(length == expected && buffer.Holds(row.ansi, expected + 1, &problem),
+           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, row.ansi, expected, length,
+           HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).text, problem.text);
+
+        wchar_t wide[80] = L"";
+        int wideLength = LoadStringW(Module, id, wide, 80);
+        ok(wideLength == expected && wcscmp(wide, row.utf16) == 0,
+           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, row.ansi, wideLength, wide);
+    }
+
+    // The bitmaps exist in Japanese only, and a toolbar in any language finds them.
+    for (const BitmapRow& row : BITMAPS) {
+        HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
+        ok(bitmap != nullptr, "LoadBitmapA(%u): not found, error %lu\n", row.id, GetLastError());
+        if (bitmap)
+            DeleteObject(bitmap);
+    }
+
+    HWND editor = CreateEditorWindow();
+    BoxVisit visit = {IDYES, 0, false, {"", ""}, false};
+    StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
+    LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
+    StopDialogWatch();
+    CheckNoUnexpectedWindow("the uninstall question");
+    ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
+       visit.seen ? "a box" : "no box", AsSigned(result));
+    const char* question = ENGLISH_STRINGS[2].ansi;
+    ok(strcmp(visit.content.text, question) == 0 && strcmp(visit.content.caption, "EmEditor") == 0 && visit.yesNo,
+       "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
+       question, visit.content.text, visit.content.caption, visit.yesNo ? "" : ", other buttons");
+    DestroyWindow(editor);
+}
+
 // ---- Area: events ----
 
 void TestOnEvents()
@@ -799,11 +863,13 @@ void TestOnCommand()
 struct AreaEntry {
     const char* name;
     void (*run)();
+    bool onlyByName = false; // for another locale than the others': not among "every area"
 };
 
 const AreaEntry AREAS[] = {
     {"exports", TestExports},   {"resources", TestResources},   {"plugin_proc", TestPlugInProc},
     {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
+    {"english", TestEnglish, true},
 };
 
 bool LoadPlugin(const char* path)
@@ -837,7 +903,7 @@ int main(int argc, char** argv)
         return 1;
     int ran = 0;
     for (const AreaEntry& area : AREAS) {
-        bool wanted = argc == 2;
+        bool wanted = argc == 2 && !area.onlyByName;
         for (int i = 2; i < argc; i++)
             wanted = wanted || strcmp(argv[i], area.name) == 0;
         if (!wanted)

@@ -1,0 +1,5 @@
+# Builds for 64-bit Windows through the MSVC toolchain's interface: clang-cl, lld-link, llvm-rc, Wine's headers.
+set(CMAKE_SYSTEM_PROCESSOR AMD64)
+set(HUEBIRD_MSVC_TARGET x86_64-pc-windows-msvc)
+set(HUEBIRD_WINE_ARCH x86_64)
+include(${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine.cmake)
