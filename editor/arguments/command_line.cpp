@@ -231,6 +231,9 @@ std::string ReadOption(Reading* reading, const Option& option, const std::string
     // A reason that starts with "!" is the whole line; "needs" follows the name; others after a colon.
     if (!why.empty())
         return why[0] == '!' ? why.substr(1) : option.name + std::string(why.compare(0, 6, "needs ") ? ": " : " ") + why;
+    // The program's own options belong to no step, wherever they stand.
+    if (option.section == PROGRAM_OPTIONS)
+        return "";
     reading->started = true;
     // An answer, --present or --uninstall ends the step.
     if (reading->step.answer != ANSWER_ASK || reading->step.kind != STEP_RUN) {

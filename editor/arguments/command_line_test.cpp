@@ -152,6 +152,10 @@ TEST(ParseEditorArguments, ReadsTheWindowsOwnOptionsAndStepsThere)
     EXPECT_EQ(3, arguments.steps[3].window);
     EXPECT_TRUE(arguments.steps[3].agree);
 
+    ASSERT_EQ("", Parse(PROGRAM_WINDOW, {"--present", "--shots", "out", "--stay", "--plugin=x.dll"}, &arguments))
+        << "the program's options may follow the last step";
+    EXPECT_EQ(1u, arguments.steps.size());
+
     for (const char* option : {"--text", "--text-file", "--limit", "--type", "--save", "--overwrite", "--view",
                                "--present", "--uninstall", "--plugin", "--shots", "--stay"}) {
         EXPECT_EQ(std::string(option) + " is an option of huebird-window only (see --help)",
