@@ -1,281 +1,55 @@
-// The stand-in editors' one command-line language, read without side effects into steps.
+// The stand-in editors' one command-line language: one table of options drives the reading and the usage.
 #include "editor/arguments/command_line.h"
 
-#include "color/notation.h"
+#include "editor/arguments/escaping.h"
 
-#include <stdio.h>
 #include <string.h>
 
 namespace {
 
-// An option: its name, what its value is called in "needs ..." (null: it takes none), and whether only
-// the window has it.
-struct OptionInfo {
+const char ANSWERS[] = "an answer (--confirm, --choose or --cancel)";
+
+// The reading in progress: the step being gathered, and whether it has run options (which need an answer)
+// or any options at all.
+struct Reading {
+    EditorArguments* arguments;
+    bool window; // reading for huebird-window
+    EditorStep step;
+    bool runOptions, started, windowGiven;
+    std::string stepName; // "run N" or "step N", for messages
+};
+
+// Reads the option's value into the reading; returns why it was refused, or "".
+typedef std::string (*ValueReader)(Reading* reading, const std::string& value);
+
+// Where the usage lists an option.
+enum Section { PROGRAM_OPTIONS, RUN_OPTIONS, ANSWERS_SECTION, DOCUMENT_OPTIONS, EDITS, STEPS };
+
+struct Option {
     const char* name;
-    const char* value;
+    const char* value;       // its value in the usage ("TEXT"); null: it takes none
+    const char* needs;       // what its value is called in "needs ..."; "@" stands for its number's range
+    int low, high;           // the range of its number, if it takes one; "~" in a text stands for high
     bool windowOnly;
+    Section section;
+    const char* help;        // its line in the usage, "\n" between lines, "@" for its number's range
+    const char* consoleHelp; // the console's line where it differs; null: the same
+    ValueReader read;
 };
 
-// Every option of either program.
-const OptionInfo OPTIONS[] = {
-    {"--select", "a text", false},
-    {"--window", "a number from 1 to 4", false},
-    {"--custom", "SLOT=COLOR", false},
-    {"--confirm", nullptr, false},
-    {"--choose", "a colour", false},
-    {"--cancel", nullptr, false},
-    {"--text", "a text", true},
-    {"--text-file", "a path", true},
-    {"--limit", "a number of characters", true},
-    {"--type", "a text", true},
-    {"--save", nullptr, true},
-    {"--overwrite", "on or off", true},
-    {"--view", "a mode: small, large, 16, 256 or true", true},
-    {"--present", nullptr, true},
-    {"--uninstall", "yes or no", true},
-    {"--plugin", "a path", true},
-    {"--shots", "a folder", true},
-    {"--stay", nullptr, true},
-};
-
-// The values of --view.
-const struct {
-    const char* name;
-    ViewMode mode;
-} VIEW_MODES[] = {
-    {"small", VIEW_SMALL}, {"large", VIEW_LARGE}, {"16", VIEW_16_COLORS}, {"256", VIEW_256_COLORS},
-    {"true", VIEW_TRUE_COLOR},
-};
-
-bool IsBlank(char ch)
+std::string Range(const Option& option)
 {
-    return ch == ' ' || ch == '\t';
+    return std::to_string(option.low) + " to " + std::to_string(option.high);
 }
 
-std::string Trimmed(const std::string& text)
+std::string WithRange(const char* text, const Option& option)
 {
-    size_t start = 0, end = text.size();
-    while (start < end && IsBlank(text[start]))
-        start++;
-    while (end > start && IsBlank(text[end - 1]))
-        end--;
-    return text.substr(start, end - start);
+    std::string result = text;
+    size_t at = result.find('@'), most = result.find('~');
+    if (most != std::string::npos)
+        result.replace(most, 1, std::to_string(option.high));
+    return at == std::string::npos ? result : result.replace(at, 1, Range(option));
 }
-
-char LowerCase(char ch)
-{
-    return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-std::string Shown(const std::string& text)
-{
-    return "\"" + EscapedText(text, true) + "\"";
-}
-
-// A decimal number from low to high, digits only. Returns why it is refused, or "".
-std::string ParseNumber(const std::string& text, int low, int high, int* number)
-{
-    if (text.empty())
-        return "a number is missing";
-    long long value = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return Shown(text) + " is not a number";
-        if (value <= high)
-            value = value * 10 + (ch - '0');
-    }
-    if (value < low || value > high)
-        return EscapedText(text, true) + " is outside " + std::to_string(low) + "-" + std::to_string(high);
-    *number = static_cast<int>(value);
-    return "";
-}
-
-// Splits red, green and blue at commas, or at blanks when there is no comma.
-std::vector<std::string> Components(const std::string& text)
-{
-    std::vector<std::string> parts;
-    bool commas = text.find(',') != std::string::npos;
-    size_t start = 0;
-    while (start <= text.size()) {
-        size_t end = start;
-        while (end < text.size() && (commas ? text[end] != ',' : !IsBlank(text[end])))
-            end++;
-        std::string part = Trimmed(text.substr(start, end - start));
-        if (commas || !part.empty())
-            parts.push_back(part);
-        if (end == text.size())
-            break;
-        start = end + 1;
-    }
-    return parts;
-}
-
-// Whether text is all of the name of color, not just its start.
-bool IsWholeName(const std::string& text, COLORREF color)
-{
-    for (const NamedColor& entry : NamedColors) {
-        if (entry.color == color)
-            return strlen(entry.name) == text.size();
-    }
-    return false;
-}
-
-// What a colour may be, for the message about one that is none.
-const char NAMES_HINT[] = "give #RRGGBB, R,G,B or one of black, silver, gray, white, maroon, red, purple, "
-                          "fuchsia, green, lime, olive, yellow, navy, blue, teal, aqua";
-
-} // namespace
-
-bool IsValidUtf8(const std::string& text)
-{
-    size_t i = 0;
-    while (i < text.size()) {
-        unsigned char lead = static_cast<unsigned char>(text[i]);
-        int follow;
-        unsigned long code;
-        if (lead < 0x80) {
-            i++;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            follow = 1;
-            code = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            follow = 2;
-            code = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            follow = 3;
-            code = lead & 0x07;
-        } else {
-            return false;
-        }
-        if (i + follow >= text.size())
-            return false;
-        for (int k = 1; k <= follow; k++) {
-            unsigned char next = static_cast<unsigned char>(text[i + k]);
-            if ((next & 0xC0) != 0x80)
-                return false;
-            code = code << 6 | (next & 0x3F);
-        }
-        const unsigned long smallest[4] = {0, 0x80, 0x800, 0x10000};
-        if (code < smallest[follow] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        i += 1 + follow;
-    }
-    return true;
-}
-
-std::string EscapedText(const std::string& text, bool keepUtf8)
-{
-    std::string escaped;
-    size_t i = 0;
-    while (i < text.size()) {
-        char ch = text[i];
-        unsigned char byte = static_cast<unsigned char>(ch);
-        if (ch == '\\' || ch == '"') {
-            escaped += '\\';
-            escaped += ch;
-        } else if (byte >= 0x20 && byte < 0x7F) {
-            escaped += ch;
-        } else {
-            // The whole character when its bytes form one valid UTF-8 sequence and that is wanted.
-            size_t length = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
-            std::string character = text.substr(i, length);
-            if (keepUtf8 && byte >= 0x80 && character.size() == length && IsValidUtf8(character)) {
-                escaped += character;
-                i += length;
-                continue;
-            }
-            char code[8];
-            snprintf(code, sizeof code, "\\x%02X", byte);
-            escaped += code;
-        }
-        i++;
-    }
-    return escaped;
-}
-
-std::string ParseColorValue(const std::string& text, COLORREF* color)
-{
-    std::string value = Trimmed(text);
-    if (value.empty())
-        return "the colour is empty; " + std::string(NAMES_HINT);
-    if (value[0] == '#') {
-        if (value.size() != 7)
-            return Shown(value) + " is not #RRGGBB: it needs exactly six hexadecimal digits";
-        for (size_t i = 1; i < 7; i++) {
-            if (HexDigitValue(value[i]) < 0)
-                return Shown(value) + " is not #RRGGBB: " + Shown(value.substr(i, 1)) +
-                       " is not a hexadecimal digit";
-        }
-    }
-    if ((value[0] >= '0' && value[0] <= '9') || value.find(',') != std::string::npos) {
-        std::vector<std::string> parts = Components(value);
-        if (parts.size() != 3)
-            return Shown(value) + " is not R,G,B: it needs three numbers, red, green and blue";
-        int rgb[3];
-        for (int i = 0; i < 3; i++) {
-            std::string why = ParseNumber(parts[i], 0, 255, &rgb[i]);
-            if (!why.empty())
-                return why + " in " + Shown(value);
-        }
-        *color = RGB(rgb[0], rgb[1], rgb[2]);
-        return "";
-    }
-    // Codes and names are the plug-in decoder's, given its whole buffer. It is content with a name at the
-    // start of the text; a value must be the whole name.
-    char buffer[COLOR_TEXT_SIZE] = {};
-    COLORREF decoded;
-    if (value.size() < sizeof buffer) {
-        memcpy(buffer, value.data(), value.size());
-        if (ParseColorText(buffer, &decoded) && (value[0] == '#' || IsWholeName(value, decoded))) {
-            *color = decoded;
-            return "";
-        }
-    }
-    return Shown(value) + " is no colour; " + NAMES_HINT;
-}
-
-std::string ParseCustomValue(const std::string& text, CustomColorSetting* setting)
-{
-    size_t equals = text.find('=');
-    if (equals == std::string::npos)
-        return Shown(text) + " is not SLOT=COLOR, with SLOT from 1 to 16";
-    int slot;
-    std::string why = ParseNumber(Trimmed(text.substr(0, equals)), 1, CUSTOM_COLOR_SLOTS, &slot);
-    if (!why.empty())
-        return "slot " + why;
-    COLORREF color;
-    why = ParseColorValue(text.substr(equals + 1), &color);
-    if (!why.empty())
-        return why;
-    setting->slot = slot - 1;
-    setting->color = color;
-    return "";
-}
-
-PromptReply ParsePromptReply(const std::string& line, COLORREF* color, CustomColorSetting* setting,
-                             std::string* why)
-{
-    std::string reply = line;
-    while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r'))
-        reply.pop_back();
-    reply = Trimmed(reply);
-    if (reply.empty())
-        return REPLY_CONFIRM;
-    std::string lower;
-    for (char ch : reply)
-        lower += LowerCase(ch);
-    if (lower == "c" || lower == "cancel")
-        return REPLY_CANCEL;
-    if (reply.find('=') != std::string::npos) {
-        *why = ParseCustomValue(reply, setting);
-        return why->empty() ? REPLY_CUSTOM : REPLY_INVALID;
-    }
-    *why = ParseColorValue(reply, color);
-    return why->empty() ? REPLY_CHOOSE : REPLY_INVALID;
-}
-
-namespace {
 
 EditorStep NewStep()
 {
@@ -286,13 +60,188 @@ EditorStep NewStep()
     return step;
 }
 
-const OptionInfo* FindOption(const std::string& name)
+std::string Twice(const Reading* reading, const char* name)
 {
-    for (const OptionInfo& option : OPTIONS) {
+    return "!" + reading->stepName + ": " + name + " given twice; " + ANSWERS + " ends a run";
+}
+
+// --present and --uninstall: steps of their own, with --window and --view but no run options.
+std::string OtherStep(Reading* reading, StepKind kind, const char* name)
+{
+    if (reading->runOptions)
+        return std::string("!run options before ") + name + ": end the run with --confirm, --choose or --cancel";
+    reading->step.kind = kind;
+    return "";
+}
+
+// Sets the run's answer; "" for the caller to return.
+std::string Answer(Reading* reading, DialogAnswer answer)
+{
+    reading->step.answer = answer;
+    return "";
+}
+
+// Adds an edit to the step; "" for the caller to return.
+std::string Edit(Reading* reading, EditKind kind, const std::string& text)
+{
+    reading->step.edits.push_back({kind, text});
+    return "";
+}
+
+// Every option of either program, in the order of the usage, with how its value is read.
+const Option OPTIONS[] = {
+    {"--plugin", "PATH", "a path", 0, 0, true, PROGRAM_OPTIONS,
+     "the plug-in DLL (default: Huebird.dll beside the program)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         r->arguments->plugin = value;
+         return value.empty() ? "needs a path" : "";
+     }},
+    {"--shots", "DIR", "a folder", 0, 0, true, PROGRAM_OPTIONS,
+     "save screenshots as PNG into DIR: runN-menu.png (the Plug-ins menu open),\nrunN-dialog.png (the colour "
+     "dialog as it opened), runN-window.png (afterwards)\nand uninstall.png (the plug-in's question)",
+     nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         r->arguments->shots = value;
+         return value.empty() ? "needs a folder" : "";
+     }},
+    {"--stay", nullptr, nullptr, 0, 0, true, PROGRAM_OPTIONS, "keep the windows open after the steps", nullptr,
+     [](Reading* r, const std::string&) -> std::string {
+         r->arguments->stay = true;
+         return "";
+     }},
+    {"--window", "N", "a number from @", 1, EDITOR_WINDOW_COUNT, false, RUN_OPTIONS,
+     "run in window N, @, opened with File > New window as needed (default 1)",
+     "run in editor window N, @ (default 1); all windows share one plug-in",
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->windowGiven)
+             return Twice(r, "--window");
+         r->windowGiven = true;
+         return ParseNumber(Trimmed(value), 1, EDITOR_WINDOW_COUNT, &r->step.window);
+     }},
+    {"--text", "TEXT", "a text", 0, 0, true, RUN_OPTIONS, "the document's text, all of it selected", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setText)
+             return Twice(r, "--text");
+         if (!r->step.textFile.empty())
+             return "!" + r->stepName + ": --text given with --text-file; the document comes from one of them";
+         r->step.setText = r->runOptions = true;
+         r->step.text = value;
+         return "";
+     }},
+    {"--select", "TEXT", "a text", 0, static_cast<int>(MAX_SELECTION_BYTES), false, RUN_OPTIONS,
+     "select the first TEXT in the document; an empty TEXT selects nothing",
+     "the selected text, at most ~ bytes (default: nothing selected)",
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setSelection)
+             return Twice(r, "--select");
+         if (!r->window && value.size() > MAX_SELECTION_BYTES)
+             return QuotedValue(value) + " is " + std::to_string(value.size()) +
+                    " bytes; the editor hands over at most " + std::to_string(MAX_SELECTION_BYTES);
+         r->step.setSelection = r->runOptions = true;
+         r->step.selection = value;
+         return "";
+     }},
+    {"--custom", "SLOT=COLOR", "SLOT=COLOR", 1, CUSTOM_COLOR_SLOTS, false, RUN_OPTIONS,
+     "select custom colour SLOT (@) in the dialog and add COLOR to the custom\ncolours there, before the "
+     "answer; may be repeated",
+     "define custom colour SLOT (@) in this run's dialog; may be repeated",
+     [](Reading* r, const std::string& value) -> std::string {
+         CustomColorSetting setting;
+         std::string why = ParseCustomValue(value, &setting);
+         r->step.customColors.push_back(setting);
+         r->runOptions = true;
+         return why;
+     }},
+    {"--confirm", nullptr, nullptr, 0, 0, false, ANSWERS_SECTION, "press OK with the colour the dialog opened on",
+     nullptr, [](Reading* r, const std::string&) { return Answer(r, ANSWER_CONFIRM); }},
+    {"--choose", "COLOR", "a colour", 0, 0, false, ANSWERS_SECTION, "choose COLOR and press OK", nullptr,
+     [](Reading* r, const std::string& value) { return Answer(r, ANSWER_CHOOSE) + ParseColorValue(value, &r->step.chosen); }},
+    {"--cancel", nullptr, nullptr, 0, 0, false, ANSWERS_SECTION, "press Cancel", nullptr,
+     [](Reading* r, const std::string&) { return Answer(r, ANSWER_CANCEL); }},
+    {"--view", "MODE", "a mode: small, large, 16, 256 or true", 0, 0, true, DOCUMENT_OPTIONS,
+     "before the step, choose View > MODE in its window: small or large toolbar\npictures, 16, 256 or true "
+     "colours; may be repeated",
+     nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         const char* const MODES[] = {"small", "large", "16", "256", "true"};
+         for (int mode = VIEW_SMALL; mode <= VIEW_TRUE_COLOR; mode++) {
+             if (value == MODES[mode]) {
+                 r->step.views.push_back(static_cast<ViewMode>(mode));
+                 return "";
+             }
+         }
+         return QuotedValue(value) + " is no mode; give small, large, 16, 256 or true";
+     }},
+    {"--text-file", "PATH", "a path", 0, 0, true, DOCUMENT_OPTIONS,
+     "the document's text from a UTF-8 file, all of it selected (instead of --text)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         if (r->step.setText || !r->step.textFile.empty())
+             return "!" + r->stepName + ": --text-file given with --text or twice; the document comes from one of them";
+         r->step.textFile = value;
+         r->runOptions = true;
+         return value.empty() ? "needs a path" : "";
+     }},
+    {"--limit", "N", "a number of characters", 0, 0, true, DOCUMENT_OPTIONS,
+     "the document holds at most N characters (default: as many as the view can)", nullptr,
+     [](Reading* r, const std::string& value) -> std::string {
+         int limit = 0;
+         r->runOptions = true;
+         std::string why = ParseNumber(Trimmed(value), 1, 999999999, &limit);
+         r->step.limit = static_cast<unsigned>(limit);
+         return why;
+     }},
+    {"--type", "TEXT", "a text", 0, 0, true, EDITS, "type TEXT at the caret, key by key", nullptr,
+     [](Reading* r, const std::string& value) { return Edit(r, EDIT_TYPE, value); }},
+    {"--save", nullptr, nullptr, 0, 0, true, EDITS,
+     "choose File > Save: the document counts as saved (nothing is written)", nullptr,
+     [](Reading* r, const std::string&) { return Edit(r, EDIT_SAVE, ""); }},
+    {"--overwrite", "on|off", "on or off", 0, 0, true, EDITS,
+     "set Edit > Overwrite, which the plug-in's text insertions follow", nullptr,
+     [](Reading* r, const std::string& value) {
+         return Edit(r, value == "on" ? EDIT_OVERWRITE_ON : EDIT_OVERWRITE_OFF, "") +
+                (value == "on" || value == "off" ? "" : QuotedValue(value) + " is no setting; give on or off");
+     }},
+    {"--present", nullptr, nullptr, 0, 0, true, STEPS, "print what the window presents, in each toolbar mode",
+     nullptr, [](Reading* r, const std::string&) { return OtherStep(r, STEP_PRESENT, "--present"); }},
+    {"--uninstall", "yes|no", "yes or no", 0, 0, true, STEPS,
+     "choose Plug-ins > Uninstall and give this answer to the plug-in's question", nullptr,
+     [](Reading* r, const std::string& value) {
+         std::string why = OtherStep(r, STEP_UNINSTALL, "--uninstall");
+         r->step.agree = value == "yes";
+         return why.empty() && value != "yes" && value != "no" ? QuotedValue(value) + " is no answer; give yes or no"
+                                                                : why;
+     }},
+};
+
+const Option* FindOption(const std::string& name)
+{
+    for (const Option& option : OPTIONS) {
         if (name == option.name)
             return &option;
     }
     return nullptr;
+}
+
+// Reads one option with its value; returns the error line, or "".
+std::string ReadOption(Reading* reading, const Option& option, const std::string& value)
+{
+    const EditorArguments& arguments = *reading->arguments;
+    reading->stepName = (reading->window ? "step " : "run ") + std::to_string(arguments.steps.size() + 1);
+    std::string why = option.read(reading, value);
+    // A reason that starts with "!" is the whole line; "needs" follows the name; others after a colon.
+    if (!why.empty())
+        return why[0] == '!' ? why.substr(1) : option.name + std::string(why.compare(0, 6, "needs ") ? ": " : " ") + why;
+    // The program's own options belong to no step, wherever they stand.
+    if (option.section == PROGRAM_OPTIONS)
+        return "";
+    reading->started = true;
+    // An answer, --present or --uninstall ends the step.
+    if (reading->step.answer != ANSWER_ASK || reading->step.kind != STEP_RUN) {
+        reading->arguments->steps.push_back(reading->step);
+        reading->step = NewStep();
+        reading->started = reading->runOptions = reading->windowGiven = false;
+    }
+    return "";
 }
 
 } // namespace
@@ -301,150 +250,85 @@ std::string ParseEditorArguments(EditorProgram program, int argc, const char* co
                                  EditorArguments* arguments)
 {
     *arguments = EditorArguments();
-    EditorStep step = NewStep();
-    // Whether the step being gathered has run options (window: they need an answer) or any options at all.
-    bool runOptions = false;
-    bool started = false;
-    bool windowGiven = false;
-    bool window = program == PROGRAM_WINDOW;
-    const char* answers = "an answer (--confirm, --choose or --cancel)";
+    Reading reading = {arguments, program == PROGRAM_WINDOW, NewStep(), false, false, false, ""};
     for (int i = 1; i < argc; i++) {
-        std::string argument = argv[i];
-        std::string name = argument;
-        std::string value;
-        bool hasValue = false;
+        std::string argument = argv[i], name = argument, value;
         size_t equals = argument.find('=');
-        if (argument.compare(0, 2, "--") == 0 && equals != std::string::npos) {
+        bool hasValue = argument.compare(0, 2, "--") == 0 && equals != std::string::npos;
+        if (hasValue) {
             name = argument.substr(0, equals);
             value = argument.substr(equals + 1);
-            hasValue = true;
         }
         if (name == "-h" || name == "--help") {
             *arguments = EditorArguments();
             arguments->help = true;
             return "";
         }
-        const OptionInfo* option = FindOption(name);
+        const Option* option = FindOption(name);
         if (!option) {
             if (!argument.empty() && argument[0] == '-')
-                return "unknown option " + Shown(name) + " (see --help)";
-            return "unexpected argument " + Shown(argument) + ": every value follows its option (see --help)";
+                return "unknown option " + QuotedValue(name) + " (see --help)";
+            return "unexpected argument " + QuotedValue(argument) + ": every value follows its option (see --help)";
         }
-        if (option->windowOnly && !window)
+        if (option->windowOnly && !reading.window)
             return name + " is an option of huebird-window only (see --help)";
         if (!option->value && hasValue)
             return name + " takes no value";
         if (option->value && !hasValue) {
             // A word that starts with -- is the next option, never a value: --select --confirm is a mistake.
-            if (i + 1 >= argc || strncmp(argv[i + 1], "--", 2) == 0)
-                return name + " needs " + option->value + (i + 1 < argc ? " (write " + name + "=" +
-                                                                              EscapedText(argv[i + 1], true) +
-                                                                              " for a value that starts with --)"
-                                                                        : "");
+            std::string needs = name + " needs " + WithRange(option->needs, *option);
+            if (i + 1 >= argc)
+                return needs;
+            if (strncmp(argv[i + 1], "--", 2) == 0)
+                return needs + " (write " + name + "=" + EscapedText(argv[i + 1], true) +
+                       " for a value that starts with --)";
             value = argv[++i];
         }
-        std::string stepName = (window ? "step " : "run ") + std::to_string(arguments->steps.size() + 1);
-        std::string why;
-
-        if (name == "--plugin" || name == "--shots") {
-            std::string& setting = name == "--plugin" ? arguments->plugin : arguments->shots;
-            if (value.empty())
-                return name + " needs " + option->value;
-            setting = value;
-            continue;
-        }
-        if (name == "--stay") {
-            arguments->stay = true;
-            continue;
-        }
-        if (name == "--select" || name == "--text") {
-            bool text = name == "--text";
-            if (text ? step.setText : step.setSelection)
-                return stepName + ": " + name + " given twice; " + answers + " ends a run";
-            if (text && !step.textFile.empty())
-                return stepName + ": --text given with --text-file; the document comes from one of them";
-            if (!window && value.size() > MAX_SELECTION_BYTES)
-                return "--select: " + Shown(value) + " is " + std::to_string(value.size()) +
-                       " bytes; the editor hands over at most " + std::to_string(MAX_SELECTION_BYTES);
-            (text ? step.setText : step.setSelection) = true;
-            (text ? step.text : step.selection) = value;
-            runOptions = true;
-        } else if (name == "--text-file") {
-            if (step.setText || !step.textFile.empty())
-                return stepName + ": --text-file given with --text or twice; the document comes from one of them";
-            if (value.empty())
-                return name + " needs " + option->value;
-            step.textFile = value;
-            runOptions = true;
-        } else if (name == "--limit") {
-            int limit;
-            why = ParseNumber(Trimmed(value), 1, 999999999, &limit);
-            step.limit = static_cast<unsigned>(limit);
-            runOptions = true;
-        } else if (name == "--type" || name == "--save" || name == "--overwrite") {
-            EditAction edit = {EDIT_SAVE, ""};
-            if (name == "--type") {
-                edit.kind = EDIT_TYPE;
-                edit.text = value;
-            } else if (name == "--overwrite") {
-                edit.kind = value == "on" ? EDIT_OVERWRITE_ON : EDIT_OVERWRITE_OFF;
-                if (value != "on" && value != "off")
-                    why = Shown(value) + " is no setting; give on or off";
-            }
-            step.edits.push_back(edit);
-        } else if (name == "--window") {
-            if (windowGiven)
-                return stepName + ": --window given twice; " + answers + " ends a run";
-            why = ParseNumber(Trimmed(value), 1, EDITOR_WINDOW_COUNT, &step.window);
-            windowGiven = true;
-        } else if (name == "--view") {
-            bool known = false;
-            for (const auto& mode : VIEW_MODES) {
-                if (value == mode.name) {
-                    step.views.push_back(mode.mode);
-                    known = true;
-                }
-            }
-            if (!known)
-                why = Shown(value) + " is no mode; give small, large, 16, 256 or true";
-        } else if (name == "--custom") {
-            CustomColorSetting setting;
-            why = ParseCustomValue(value, &setting);
-            step.customColors.push_back(setting);
-            runOptions = true;
-        } else if (name == "--choose") {
-            why = ParseColorValue(value, &step.chosen);
-            step.answer = ANSWER_CHOOSE;
-        } else if (name == "--confirm" || name == "--cancel") {
-            step.answer = name == "--confirm" ? ANSWER_CONFIRM : ANSWER_CANCEL;
-        } else {
-            // --present or --uninstall: a step of its own, with --window and --view but no run options.
-            if (runOptions)
-                return "run options before " + name + ": end the run with --confirm, --choose or --cancel";
-            step.kind = name == "--present" ? STEP_PRESENT : STEP_UNINSTALL;
-            if (step.kind == STEP_UNINSTALL) {
-                if (value != "yes" && value != "no")
-                    why = Shown(value) + " is no answer; give yes or no";
-                step.agree = value == "yes";
-            }
-        }
-        if (!why.empty())
-            return name + ": " + why;
-        started = true;
-
-        // An answer, --present or --uninstall ends the step.
-        if (step.answer != ANSWER_ASK || step.kind != STEP_RUN) {
-            arguments->steps.push_back(step);
-            step = NewStep();
-            started = runOptions = windowGiven = false;
-        }
+        std::string error = ReadOption(&reading, *option, value);
+        if (!error.empty())
+            return error;
     }
-    if (window) {
-        if (started)
+    if (reading.window) {
+        if (reading.started)
             return "the last run has no answer: end it with --confirm, --choose or --cancel";
-    } else if (started || arguments->steps.empty()) {
+    } else if (reading.started || arguments->steps.empty()) {
         // Options after the last answer, or none at all, make one more run whose answer is asked for.
-        arguments->steps.push_back(step);
+        arguments->steps.push_back(reading.step);
     }
     return "";
+}
+
+std::string OptionsUsage(EditorProgram program)
+{
+    const struct {
+        EditorProgram program;
+        Section first, last;
+        const char* heading;
+    } SECTIONS[] = {
+        {PROGRAM_CONSOLE, RUN_OPTIONS, RUN_OPTIONS, "Run options (before the answer that ends the run):"},
+        {PROGRAM_CONSOLE, ANSWERS_SECTION, ANSWERS_SECTION, "Answers (each ends a run):"},
+        {PROGRAM_WINDOW, PROGRAM_OPTIONS, PROGRAM_OPTIONS, "Options:"},
+        {PROGRAM_WINDOW, RUN_OPTIONS, DOCUMENT_OPTIONS,
+         "A run of the command is set up by run options and ended by the dialog's answer:"},
+        {PROGRAM_WINDOW, EDITS, EDITS,
+         "Before any step, in its window and in the order given (after --text, --select and --view):"},
+        {PROGRAM_WINDOW, STEPS, STEPS, "Other steps (--window and --view apply to them too):"},
+    };
+    bool window = program == PROGRAM_WINDOW;
+    std::string usage;
+    for (const auto& section : SECTIONS) {
+        if (section.program != program)
+            continue;
+        usage += (usage.empty() ? "" : "\n") + std::string(section.heading) + "\n";
+        for (const Option& option : OPTIONS) {
+            if (option.section < section.first || option.section > section.last || (option.windowOnly && !window))
+                continue;
+            std::string head = "  " + std::string(option.name) + (option.value ? " " + std::string(option.value) : "");
+            std::string help = WithRange(!window && option.consoleHelp ? option.consoleHelp : option.help, option);
+            for (size_t feed = help.find('\n'); feed != std::string::npos; feed = help.find('\n', feed + 1))
+                help.insert(feed + 1, 22, ' ');
+            usage += head + std::string(head.size() < 22 ? 22 - head.size() : 1, ' ') + help + "\n";
+        }
+    }
+    return usage;
 }

@@ -4,7 +4,7 @@
 // wide arguments to UTF-8 first), so that an option means the same and accepts the same values in both.
 #pragma once
 
-#include "host/win32.h"
+#include "editor/arguments/color_value.h"
 
 #include <string>
 #include <vector>
@@ -14,9 +14,6 @@ const size_t MAX_SELECTION_BYTES = 8;
 
 // Editor windows that runs may use, numbered from 1.
 const int EDITOR_WINDOW_COUNT = 4;
-
-// Custom-colour slots of the colour dialog, numbered from 1 on the command line.
-const int CUSTOM_COLOR_SLOTS = 16;
 
 // Which stand-in reads the arguments: the window has options of its own and no prompt to ask on.
 enum EditorProgram {
@@ -61,12 +58,6 @@ struct EditAction {
     std::string text; // for EDIT_TYPE
 };
 
-// A custom colour that the user defines in the dialog.
-struct CustomColorSetting {
-    int slot; // 0 to CUSTOM_COLOR_SLOTS - 1
-    COLORREF color;
-};
-
 // One step: where, on what text, and how the colour dialog (or the uninstall question) is answered.
 struct EditorStep {
     StepKind kind;
@@ -81,8 +72,8 @@ struct EditorStep {
     std::string selection;
     std::vector<CustomColorSetting> customColors; // set in the dialog before the answer
     DialogAnswer answer;
-    COLORREF chosen; // for ANSWER_CHOOSE
-    bool agree;      // for STEP_UNINSTALL
+    ColorValue chosen; // for ANSWER_CHOOSE
+    bool agree;        // for STEP_UNINSTALL
 };
 
 struct EditorArguments {
@@ -98,29 +89,5 @@ struct EditorArguments {
 std::string ParseEditorArguments(EditorProgram program, int argc, const char* const* argv,
                                  EditorArguments* arguments);
 
-// A colour: #RRGGBB (either case), red, green and blue from 0 to 255 as R,G,B (or blank-separated), or one
-// of the sixteen colour names in any case, with blanks around it or its numbers ignored. Returns an empty
-// string and writes *color on success; else says why the text is no colour and leaves *color alone.
-std::string ParseColorValue(const std::string& text, COLORREF* color);
-
-// A custom colour as SLOT=COLOR, SLOT from 1 to CUSTOM_COLOR_SLOTS. Returns why it was refused, or "".
-std::string ParseCustomValue(const std::string& text, CustomColorSetting* setting);
-
-// What a line typed at the console's dialog prompt asks for.
-enum PromptReply {
-    REPLY_CONFIRM, // an empty line
-    REPLY_CANCEL,  // "c" or "cancel"
-    REPLY_CHOOSE,  // a colour, written to *color
-    REPLY_CUSTOM,  // SLOT=COLOR, written to *setting
-    REPLY_INVALID, // *why says what is wrong
-};
-
-PromptReply ParsePromptReply(const std::string& line, COLORREF* color, CustomColorSetting* setting,
-                             std::string* why);
-
-// text on one line: control bytes, DEL, quotes and backslashes escaped. Bytes 0x80 to 0xFF are kept where
-// they form valid UTF-8 and keepUtf8 is set, else written as \xNN.
-std::string EscapedText(const std::string& text, bool keepUtf8);
-
-// Whether text is valid UTF-8 (overlong forms, surrogates and code points past U+10FFFF are not).
-bool IsValidUtf8(const std::string& text);
+// The program's options as its usage lists them, under their headings, from the table the parser reads.
+std::string OptionsUsage(EditorProgram program);

@@ -1,5 +1,7 @@
-// Tests of the stand-in editors' shared command-line parser.
+// Tests of the stand-in editors' shared command line: options, colour values, prompt replies, escaping.
 #include "editor/arguments/command_line.h"
+#include "editor/arguments/escaping.h"
+#include "editor/arguments/prompt_reply.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +11,7 @@
 
 namespace {
 
-std::string Hex(COLORREF color)
+std::string Hex(ColorValue color)
 {
     char text[16];
     snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(color));
@@ -49,7 +51,7 @@ TEST(ParseEditorArguments, MakesOneRunEndedByEachAnswerInBothPrograms)
 
         EXPECT_EQ("hello", arguments.steps[1].selection);
         EXPECT_EQ(ANSWER_CHOOSE, arguments.steps[1].answer);
-        EXPECT_EQ(Hex(RGB(18, 52, 86)), Hex(arguments.steps[1].chosen));
+        EXPECT_EQ(Hex(RgbValue(18, 52, 86)), Hex(arguments.steps[1].chosen));
 
         const EditorStep& third = arguments.steps[2];
         EXPECT_FALSE(third.setSelection) << "a new run starts with nothing selected";
@@ -57,9 +59,9 @@ TEST(ParseEditorArguments, MakesOneRunEndedByEachAnswerInBothPrograms)
         EXPECT_EQ(ANSWER_CANCEL, third.answer);
         ASSERT_EQ(2u, third.customColors.size());
         EXPECT_EQ(2, third.customColors[0].slot) << "slot 3 on the command line is index 2";
-        EXPECT_EQ(Hex(RGB(255, 136, 0)), Hex(third.customColors[0].color));
+        EXPECT_EQ(Hex(RgbValue(255, 136, 0)), Hex(third.customColors[0].color));
         EXPECT_EQ(15, third.customColors[1].slot);
-        EXPECT_EQ(Hex(RGB(0, 0, 128)), Hex(third.customColors[1].color));
+        EXPECT_EQ(Hex(RgbValue(0, 0, 128)), Hex(third.customColors[1].color));
     }
 }
 
@@ -97,7 +99,7 @@ TEST(ParseEditorArguments, TakesValuesAfterAnEqualsSignOrAsTheNextWordUnlessThat
         << "a value after = may be anything";
     ASSERT_EQ(4u, arguments.steps.size());
     EXPECT_EQ("a=b", arguments.steps[0].selection);
-    EXPECT_EQ(Hex(RGB(0xAB, 0xCD, 0xEF)), Hex(arguments.steps[0].chosen));
+    EXPECT_EQ(Hex(RgbValue(0xAB, 0xCD, 0xEF)), Hex(arguments.steps[0].chosen));
     EXPECT_EQ("--cancel", arguments.steps[1].selection);
     EXPECT_EQ(ANSWER_CANCEL, arguments.steps[1].answer);
     EXPECT_EQ("-x", arguments.steps[2].selection) << "one dash is a value";
@@ -149,6 +151,10 @@ TEST(ParseEditorArguments, ReadsTheWindowsOwnOptionsAndStepsThere)
     EXPECT_FALSE(arguments.steps[2].agree);
     EXPECT_EQ(3, arguments.steps[3].window);
     EXPECT_TRUE(arguments.steps[3].agree);
+
+    ASSERT_EQ("", Parse(PROGRAM_WINDOW, {"--present", "--shots", "out", "--stay", "--plugin=x.dll"}, &arguments))
+        << "the program's options may follow the last step";
+    EXPECT_EQ(1u, arguments.steps.size());
 
     for (const char* option : {"--text", "--text-file", "--limit", "--type", "--save", "--overwrite", "--view",
                                "--present", "--uninstall", "--plugin", "--shots", "--stay"}) {
@@ -251,16 +257,16 @@ TEST(ParseColorValue, AcceptsCodesComponentsAndWholeNamesWithBlanksAround)
 {
     const struct {
         const char* text;
-        COLORREF color;
+        ColorValue color;
     } cases[] = {
-        {"#123456", RGB(0x12, 0x34, 0x56)}, {"#abcdef", RGB(0xAB, 0xCD, 0xEF)}, {" #ABCDEF\t", RGB(0xAB, 0xCD, 0xEF)},
-        {"18,52,86", RGB(18, 52, 86)},     {"18 52 86", RGB(18, 52, 86)},     {"18, 52 ,86", RGB(18, 52, 86)},
-        {"1,2,3 ", RGB(1, 2, 3)},          {" 1, 2, 3", RGB(1, 2, 3)},         {"0,0,0", 0},
-        {"255,255,255", RGB(255, 255, 255)}, {"007,08,9", RGB(7, 8, 9)},      {"red", RGB(255, 0, 0)},
-        {"NAVY", RGB(0, 0, 128)},          {" Fuchsia ", RGB(255, 0, 255)},   {"aqua", RGB(0, 255, 255)},
+        {"#123456", RgbValue(0x12, 0x34, 0x56)}, {"#abcdef", RgbValue(0xAB, 0xCD, 0xEF)}, {" #ABCDEF\t", RgbValue(0xAB, 0xCD, 0xEF)},
+        {"18,52,86", RgbValue(18, 52, 86)},     {"18 52 86", RgbValue(18, 52, 86)},     {"18, 52 ,86", RgbValue(18, 52, 86)},
+        {"1,2,3 ", RgbValue(1, 2, 3)},          {" 1, 2, 3", RgbValue(1, 2, 3)},         {"0,0,0", 0},
+        {"255,255,255", RgbValue(255, 255, 255)}, {"007,08,9", RgbValue(7, 8, 9)},      {"red", RgbValue(255, 0, 0)},
+        {"NAVY", RgbValue(0, 0, 128)},          {" Fuchsia ", RgbValue(255, 0, 255)},   {"aqua", RgbValue(0, 255, 255)},
     };
     for (const auto& c : cases) {
-        COLORREF color = 0xDEADBEEF;
+        ColorValue color = 0xDEADBEEF;
         EXPECT_EQ("", ParseColorValue(c.text, &color)) << "'" << c.text << "'";
         EXPECT_EQ(Hex(c.color), Hex(color)) << "'" << c.text << "'";
     }
@@ -294,7 +300,7 @@ TEST(ParseColorValue, RefusesAnythingElseSayingWhyAndLeavesTheColourAlone)
         {"\xFF", "\"\\xFF\" is no colour"},
     };
     for (const auto& c : cases) {
-        COLORREF color = 0xDEADBEEF;
+        ColorValue color = 0xDEADBEEF;
         std::string why = ParseColorValue(c.text, &color);
         EXPECT_NE(std::string::npos, why.find(c.why)) << "'" << c.text << "': expected \"" << c.why << "\" in \""
                                                       << why << "\"";
@@ -304,7 +310,7 @@ TEST(ParseColorValue, RefusesAnythingElseSayingWhyAndLeavesTheColourAlone)
 
 TEST(ParsePromptReply, ReadsConfirmCancelColoursAndCustomColoursAsTheCommandLineDoes)
 {
-    COLORREF color = 0;
+    ColorValue color = 0;
     CustomColorSetting setting = {};
     std::string why;
     EXPECT_EQ(REPLY_CONFIRM, ParsePromptReply("\n", &color, &setting, &why));
@@ -312,11 +318,11 @@ TEST(ParsePromptReply, ReadsConfirmCancelColoursAndCustomColoursAsTheCommandLine
     EXPECT_EQ(REPLY_CANCEL, ParsePromptReply("c\n", &color, &setting, &why));
     EXPECT_EQ(REPLY_CANCEL, ParsePromptReply(" Cancel \n", &color, &setting, &why));
     EXPECT_EQ(REPLY_CHOOSE, ParsePromptReply(" 18, 52, 86 \r\n", &color, &setting, &why));
-    EXPECT_EQ(Hex(RGB(18, 52, 86)), Hex(color));
+    EXPECT_EQ(Hex(RgbValue(18, 52, 86)), Hex(color));
     EXPECT_EQ(REPLY_CUSTOM, ParsePromptReply("16=#FF8800\n", &color, &setting, &why));
     EXPECT_EQ(15, setting.slot);
-    EXPECT_EQ(Hex(RGB(255, 136, 0)), Hex(setting.color));
-    EXPECT_EQ(Hex(RGB(18, 52, 86)), Hex(color)) << "a custom colour is not the chosen colour";
+    EXPECT_EQ(Hex(RgbValue(255, 136, 0)), Hex(setting.color));
+    EXPECT_EQ(Hex(RgbValue(18, 52, 86)), Hex(color)) << "a custom colour is not the chosen colour";
 
     EXPECT_EQ(REPLY_INVALID, ParsePromptReply("17=red\n", &color, &setting, &why));
     EXPECT_EQ("slot 17 is outside 1-16", why);
@@ -347,4 +353,22 @@ TEST(EscapedText, KeepsPrintableAsciiAndValidUtf8WhenAskedAndEscapesTheRest)
     EXPECT_TRUE(IsValidUtf8("\xE8\xB5\xA4 red"));
     EXPECT_FALSE(IsValidUtf8("\xE8\xB5\xA4\xE8"));
     EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")) << "past U+10FFFF";
+}
+
+TEST(OptionsUsage, ListsEachProgramsOwnOptionsWithTheLimitsTheParserChecks)
+{
+    std::string console = OptionsUsage(PROGRAM_CONSOLE), window = OptionsUsage(PROGRAM_WINDOW);
+    for (const char* option : {"--select TEXT", "--window N", "--custom SLOT=COLOR", "--confirm", "--choose COLOR",
+                               "--cancel"}) {
+        EXPECT_NE(std::string::npos, console.find(std::string("\n  ") + option + " ")) << option << " in\n" << console;
+        EXPECT_NE(std::string::npos, window.find(std::string("\n  ") + option + " ")) << option << " in\n" << window;
+    }
+    for (const char* option : {"--text", "--text-file", "--limit", "--type", "--save", "--overwrite", "--view",
+                               "--present", "--uninstall", "--plugin", "--shots", "--stay"}) {
+        EXPECT_EQ(std::string::npos, console.find(option)) << option << " in\n" << console;
+        EXPECT_NE(std::string::npos, window.find(std::string("  ") + option)) << option << " in\n" << window;
+    }
+    EXPECT_NE(std::string::npos, console.find("window N, 1 to 4 ")) << console;
+    EXPECT_NE(std::string::npos, window.find("custom colour SLOT (1 to 16)")) << window;
+    EXPECT_NE(std::string::npos, window.find("\n                      colours there")) << "continued lines indented";
 }

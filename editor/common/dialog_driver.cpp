@@ -82,14 +82,16 @@ BOOL SetColorDialogRgb(HWND dialog, COLORREF color)
     return TRUE;
 }
 
-int ReadMessageBoxText(HWND box, char* text, int size)
+void ReadMessageBox(HWND box, MessageBoxContent* content)
 {
-    return GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, text, size);
+    content->text[0] = content->caption[0] = '\0';
+    GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, content->text, sizeof content->text);
+    GetWindowTextA(box, content->caption, sizeof content->caption);
 }
 
-int ReadMessageBoxCaption(HWND box, char* caption, int size)
+BOOL GiveUpWaiting(int* ticks)
 {
-    return GetWindowTextA(box, caption, size);
+    return ++*ticks >= DIALOG_PATIENCE_TICKS;
 }
 
 BOOL PressDialogButton(HWND dialog, int id)

@@ -19,9 +19,18 @@ HWND FindMessageBox(HWND owner);
 BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color);
 BOOL SetColorDialogRgb(HWND dialog, COLORREF color);
 
-// The message box's text and caption, NUL-terminated within size bytes; returns the length copied.
-int ReadMessageBoxText(HWND box, char* text, int size);
-int ReadMessageBoxCaption(HWND box, char* caption, int size);
+// A message box's text and caption as read, NUL-terminated (cut to fit).
+struct MessageBoxContent {
+    char text[256];
+    char caption[256];
+};
+void ReadMessageBox(HWND box, MessageBoxContent* content);
+
+// Ticks that a dialog gets to appear before whoever waits for it gives up.
+const int DIALOG_PATIENCE_TICKS = 200;
+// Counts one more tick without the awaited dialog; TRUE once it is time to give up. Whatever else opened,
+// the watch has closed at once as unexpected, so the caller goes on.
+BOOL GiveUpWaiting(int* ticks);
 
 // Presses the button with this id (IDOK, IDCANCEL, IDYES, IDNO...) by posting its click to the dialog, so
 // it can be called from within the dialog's own message loop. FALSE when the dialog has no such button.

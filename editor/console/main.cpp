@@ -1,37 +1,27 @@
 // huebird-console: a stand-in editor for the terminal that runs the colour command and shows what it sees.
-#include "editor/arguments/command_line.h"
+#include "console_editor.h"
+#include "terminal.h"
 
-#include "command/insert_color.h"
-#include "host/editor.h"
+#include "editor/arguments/command_line.h"
+#include "editor/arguments/prompt_reply.h"
 #include "host/huebird.h"
 #include "standin/standin.h"
 
 #include <stdio.h>
-#include <stdlib.h>
-#include <string.h>
-#include <langinfo.h>
-#include <locale.h>
 #include <unistd.h>
 
 #include <string>
 
-static const char USAGE[] =
+// What the console's usage says around its options.
+static const char USAGE_HEAD[] =
     "Usage: huebird-console [[RUN OPTION]... ANSWER]... [RUN OPTION]...\n"
     "\n"
     "A stand-in editor for the terminal. It runs Huebird's insert-colour command once per run, in one\n"
     "process, so the colour remembered from one run and the dialog's custom colours carry over to the next,\n"
     "and prints what the editor saw: the selection it was asked for, the colour the dialog opened on, and\n"
     "the text entered.\n"
-    "\n"
-    "Run options (before the answer that ends the run):\n"
-    "  --select TEXT       the selected text, at most 8 bytes (default: nothing selected)\n"
-    "  --window N          run in editor window N, 1 to 4 (default 1); all windows share one plug-in\n"
-    "  --custom SLOT=COLOR define custom colour SLOT (1 to 16) in this run's dialog; may be repeated\n"
-    "\n"
-    "Answers (each ends a run):\n"
-    "  --confirm           press OK with the colour the dialog opened on\n"
-    "  --choose COLOR      choose COLOR and press OK\n"
-    "  --cancel            press Cancel\n"
+    "\n";
+static const char USAGE_TAIL[] =
     "\n"
     "A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
     "A value that starts with -- is given as --OPTION=VALUE.\n"
@@ -46,32 +36,8 @@ static const char USAGE[] =
     "\n"
     "Exit status: 0 when every run was made, 2 for bad arguments.\n";
 
-// The editor behind one stand-in window: its number, its selection, and what the command entered.
-struct ConsoleEditor {
-    int number;
-    std::string selection;
-    bool entered;
-};
-
 // The run being made, which the colour dialog answers.
 static const EditorStep* CurrentRun;
-
-// Whether the terminal shows 24-bit colour, for the swatches at the prompt.
-static bool TrueColorTerminal;
-
-// Whether the terminal's character set is UTF-8, so that UTF-8 text is shown as itself.
-static bool Utf8Terminal;
-
-// Text in double quotes on one line. In a UTF-8 terminal, text that holds valid UTF-8 beyond ASCII is shown as
-// itself with its bytes beside it; otherwise such bytes are written as \xNN.
-static std::string Shown(const std::string& text)
-{
-    std::string bytes = EscapedText(text, false);
-    if (!Utf8Terminal || !IsValidUtf8(text))
-        return "\"" + bytes + "\"";
-    std::string characters = EscapedText(text, true);
-    return "\"" + characters + "\"" + (characters == bytes ? "" : " (" + bytes + ")");
-}
 
 static void PrintColor(FILE* out, COLORREF color)
 {
@@ -81,7 +47,7 @@ static void PrintColor(FILE* out, COLORREF color)
 
 static void PrintSwatch(FILE* out, COLORREF color, const char* blanks)
 {
-    if (TrueColorTerminal)
+    if (TrueColorTerminal())
         fprintf(out, "\x1b[48;2;%d;%d;%dm%s\x1b[0m", GetRValue(color), GetGValue(color), GetBValue(color), blanks);
 }
 
@@ -117,7 +83,7 @@ static DialogAnswer AskAnswer(LPCHOOSECOLORA record)
         PrintSwatch(stderr, record->rgbResult, "      ");
         fprintf(stderr, " #%02X%02X%02X", GetRValue(record->rgbResult), GetGValue(record->rgbResult),
                 GetBValue(record->rgbResult));
-        if (TrueColorTerminal) {
+        if (TrueColorTerminal()) {
             fprintf(stderr, "   custom ");
             for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++)
                 PrintSwatch(stderr, record->lpCustColors[i], "  ");
@@ -182,29 +148,6 @@ static BOOL ConsoleColorDialog(LPCHOOSECOLORA record)
     return TRUE;
 }
 
-// Answers the command's messages as the editor does: the selection, at most as many bytes as asked for,
-// and the text to enter.
-static LRESULT CALLBACK ConsoleEditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    ConsoleEditor* editor = static_cast<ConsoleEditor*>(StandinWindowData(hwnd));
-    if (msg == MSG_GET_SELECTION) {
-        size_t count = editor->selection.size() < wParam ? editor->selection.size() : wParam;
-        memcpy(reinterpret_cast<char*>(lParam), editor->selection.data(), count);
-        printf("  editor: asked for the selection into %lu bytes, hands over %lu",
-               static_cast<unsigned long>(wParam), static_cast<unsigned long>(count));
-        if (count > 0)
-            printf(": %s", Shown(editor->selection.substr(0, count)).c_str());
-        printf("\n");
-    } else if (msg == MSG_INSERT_TEXT) {
-        const char* text = reinterpret_cast<const char*>(lParam);
-        printf("  editor: enters %s\n", Shown(std::string(text, strnlen(text, MAX_SELECTION_BYTES))).c_str());
-        editor->entered = true;
-    } else {
-        printf("  editor: message 0x%X, wParam %lu\n", msg, static_cast<unsigned long>(wParam));
-    }
-    return 0;
-}
-
 int main(int argc, char** argv)
 {
     EditorArguments arguments;
@@ -214,7 +157,7 @@ int main(int argc, char** argv)
         return 2;
     }
     if (arguments.help) {
-        fputs(USAGE, stdout);
+        printf("%s%s%s", USAGE_HEAD, OptionsUsage(PROGRAM_CONSOLE).c_str(), USAGE_TAIL);
         return 0;
     }
     bool interactive = isatty(STDIN_FILENO);
@@ -225,11 +168,7 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-    const char* colorTerm = getenv("COLORTERM");
-    TrueColorTerminal = colorTerm && (strcmp(colorTerm, "truecolor") == 0 || strcmp(colorTerm, "24bit") == 0);
-    // Only the character set is taken from the environment; numbers and messages stay as they are.
-    setlocale(LC_CTYPE, "");
-    Utf8Terminal = strcmp(nl_langinfo(CODESET), "UTF-8") == 0;
+    ReadTerminal();
 
     ConsoleEditor editors[EDITOR_WINDOW_COUNT];
     HWND windows[EDITOR_WINDOW_COUNT];
@@ -249,7 +188,7 @@ int main(int argc, char** argv)
         if (run.selection.empty())
             printf("nothing selected\n");
         else
-            printf("selection %s\n", Shown(run.selection).c_str());
+            printf("selection %s\n", ForTerminal(run.selection).c_str());
         OnCommand(windows[run.window - 1]);
         if (!editor.entered)
             printf("  editor: nothing entered\n");

@@ -1,6 +1,5 @@
 // huebird-window: a stand-in editor window that loads a plug-in DLL as the editor does, for hand or script.
-#include "editor_window.h"
-#include "plugin_answers.h"
+#include "frame.h"
 #include "script.h"
 #include "text.h"
 #include "transcript.h"
@@ -10,6 +9,25 @@
 #include <vector>
 
 namespace {
+
+// What the window's usage says around its options.
+const char USAGE_HEAD[] =
+    "Usage: huebird-window [OPTION]... [STEP]...\n"
+    "\n"
+    "A stand-in editor window for Windows that loads a plug-in DLL as the editor does and presents it: its\n"
+    "menu item, toolbar picture, status text and tooltip, About and Uninstall. With no steps it stays open\n"
+    "for the user (not on the runner's virtual display, where it exits 2); with steps it plays them,\n"
+    "printing what the editor saw and did, and closes.\n"
+    "\n";
+const char USAGE_TAIL[] =
+    "  -h, --help          show this help\n"
+    "\n"
+    "A COLOR is #RRGGBB, red, green and blue from 0 to 255 as R,G,B, or one of the sixteen colour names.\n"
+    "A value that starts with -- is given as --OPTION=VALUE.\n"
+    "\n"
+    "Example: huebird-window --text '#00ff00' --confirm --select lime --custom 3=#FF8000 --choose red\n"
+    "\n"
+    "Exit status: 0 when every step went as asked, 1 when one failed, 2 for bad arguments.";
 
 // Huebird.dll in the program's folder.
 std::wstring DefaultPlugin()
@@ -49,18 +67,24 @@ bool MakeShotsFolder(const std::wstring& folder, std::wstring* error)
 
 int wmain(int argc, wchar_t** argv)
 {
-    std::vector<std::wstring> arguments(argv + 1, argv + argc);
-    Script script;
-    std::wstring error;
-    if (!ParseScript(arguments, &script, &error)) {
-        Complain(error);
+    // The shared command line is read in UTF-8.
+    std::vector<std::string> words;
+    for (int i = 0; i < argc; i++)
+        words.push_back(ToUtf8(argv[i]));
+    std::vector<const char*> narrow;
+    for (const std::string& word : words)
+        narrow.push_back(word.c_str());
+    EditorArguments script;
+    std::string why = ParseEditorArguments(PROGRAM_WINDOW, argc, narrow.data(), &script);
+    if (!why.empty()) {
+        Complain(FromUtf8(why));
         return 2;
     }
     if (script.help) {
-        std::wstring usage = SCRIPT_USAGE;
-        Say(usage.substr(0, usage.size() - 1));
+        Say(FromUtf8(USAGE_HEAD + OptionsUsage(PROGRAM_WINDOW) + "\n" + USAGE_TAIL));
         return 0;
     }
+    std::wstring shots = FromUtf8(script.shots), error;
     bool stay = script.stay || script.steps.empty();
     if (stay && DisplayIsVirtual()) {
         if (script.steps.empty()) {
@@ -70,14 +94,14 @@ int wmain(int argc, wchar_t** argv)
         Complain(L"--stay ignored: the display is a virtual one that no one sees");
         stay = false;
     }
-    if (!script.shots.empty() && !MakeShotsFolder(script.shots, &error)) {
+    if (!shots.empty() && !MakeShotsFolder(shots, &error)) {
         Complain(error);
         return 2;
     }
 
     Plugin plugin;
     wchar_t loadError[PLUGIN_ERROR_SIZE];
-    if (!LoadPlugin((script.plugin.empty() ? DefaultPlugin() : script.plugin).c_str(), &plugin, loadError,
+    if (!LoadPlugin((script.plugin.empty() ? DefaultPlugin() : FromUtf8(script.plugin)).c_str(), &plugin, loadError,
                     PLUGIN_ERROR_SIZE)) {
         Complain(loadError);
         return 1;
@@ -88,7 +112,7 @@ int wmain(int argc, wchar_t** argv)
         Complain(L"cannot register the window class");
         return 1;
     }
-    SetPlugin(plugin);
+    HostPlugin(plugin);
     std::wstring path = plugin.path;
     size_t slash = path.find_last_of(L"\\/");
     Say(L"start with the plug-in " + (slash == std::wstring::npos ? path : path.substr(slash + 1)));
@@ -98,7 +122,7 @@ int wmain(int argc, wchar_t** argv)
     }
     PumpMessages(100);
 
-    bool ok = PlayScript(script);
+    bool ok = PlayScript(script, shots);
     if (stay) {
         MSG message;
         while (GetMessageW(&message, nullptr, 0, 0) > 0) {

@@ -1,15 +1,13 @@
 // The scripted --present step: what the window shows of the plug-in, printed, in each toolbar mode.
-#include "script.h"
+#include "presentation.h"
 
-#include "editor_window.h"
-#include "plugin_answers.h"
 #include "text.h"
+#include "text_forms.h"
 #include "transcript.h"
 
 void PrintPresentation(Editor* editor)
 {
-    const Plugin& plugin = CurrentPlugin();
-    if (!plugin.module) {
+    if (!PluginLoaded()) {
         wchar_t item[80] = L"";
         GetMenuStringW(editor->pluginMenu, 0, item, 80, MF_BYPOSITION);
         Say(Format(L"  plug-in: none loaded; Plug-ins menu: %ls; toolbar buttons: %d", Quoted(item).c_str(),
@@ -17,7 +15,7 @@ void PrintPresentation(Editor* editor)
         return;
     }
     // The plug-in procedure's answers, asked again as the plug-in settings would.
-    AskPluginFacts(editor->view);
+    AskPluginFacts(editor->view.hwnd);
 
     // What the Plug-ins menu shows once opened.
     SendMessageW(editor->frame, WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(editor->pluginMenu), 3);
@@ -25,7 +23,7 @@ void PrintPresentation(Editor* editor)
     GetMenuStringW(editor->pluginMenu, FIRST_PLUGIN_COMMAND, item, 256, MF_BYCOMMAND);
     UINT state = GetMenuState(editor->pluginMenu, FIRST_PLUGIN_COMMAND, MF_BYCOMMAND);
     Say(Format(L"  menu item %u: %ls (string %u), %ls, %ls", FIRST_PLUGIN_COMMAND, Quoted(item).c_str(),
-               plugin.getMenuTextId(), state & MF_GRAYED ? L"disabled" : L"enabled",
+               PluginResourceId(MENU_TEXT), state & MF_GRAYED ? L"disabled" : L"enabled",
                state & MF_CHECKED ? L"checked" : L"not checked"));
     const struct {
         UINT id;
@@ -44,7 +42,7 @@ void PrintPresentation(Editor* editor)
     wchar_t status[256] = L"";
     SendMessageW(editor->status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(status));
     SendMessageW(editor->frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    Say(Format(L"  status bar: %ls (string %u)", Quoted(status).c_str(), plugin.getStatusMessageId()));
+    Say(Format(L"  status bar: %ls (string %u)", Quoted(status).c_str(), PluginResourceId(STATUS_MESSAGE)));
     NMTTDISPINFOW info = {};
     info.hdr.hwndFrom = editor->toolbar;
     info.hdr.idFrom = FIRST_PLUGIN_COMMAND;
@@ -55,7 +53,7 @@ void PrintPresentation(Editor* editor)
     Say(Format(L"  toolbar button %u: %ls, %ls", FIRST_PLUGIN_COMMAND,
                buttonState & TBSTATE_ENABLED ? L"enabled" : L"disabled",
                buttonState & TBSTATE_CHECKED ? L"checked" : L"not checked"));
-    Say(Format(L"  default bitmap (GetBitmapID): %u", plugin.getBitmapId()));
+    Say(Format(L"  default bitmap (GetBitmapID): %u", PluginResourceId(DEFAULT_BITMAP)));
 
     // The toolbar in each of the View menu's modes, then back to the mode it had.
     bool large = editor->large;
@@ -77,14 +75,16 @@ void PrintPresentation(Editor* editor)
         int width = 0, height = 0;
         HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
         ImageList_GetIconSize(images, &width, &height);
-        std::wstring format = editor->bitmapColors ? Format(L"%d palette colours", editor->bitmapColors)
-                                                   : std::wstring(L"no palette");
-        format = editor->bitmapWidth == 0 ? std::wstring(L"no such bitmap in the module")
-                                          : Format(L"%dx%d, %d bits a pixel, %ls", editor->bitmapWidth,
-                                                   editor->bitmapHeight, editor->bitmapBits, format.c_str());
+        const PluginBitmap& bitmap = editor->bitmap;
+        std::wstring format = bitmap.colors ? Format(L"%d palette colours", bitmap.colors) : std::wstring(L"no palette");
+        format = bitmap.width == 0 ? std::wstring(L"no such bitmap in the module")
+                                   : Format(L"%dx%d, %d bits a pixel, %ls", bitmap.width, bitmap.height, bitmap.bits,
+                                            format.c_str());
         Say(Format(L"  toolbar %ls: 0x%X (bitmap) with flags 0x%X answers %u (%ls), button picture %dx%d",
                    mode.name, PIP_GET_BITMAP, static_cast<unsigned>(BitmapFlags(editor->large, editor->colors)),
-                   editor->bitmapNumber, format.c_str(), width, height));
+                   editor->bitmap.number, format.c_str(), width, height));
     }
-    SetToolbarMode(editor, large, colors);
+    SendMessageW(editor->frame, WM_COMMAND, large ? ID_VIEW_LARGE : ID_VIEW_SMALL, 0);
+    SendMessageW(editor->frame, WM_COMMAND,
+                 colors == 16 ? ID_VIEW_16_COLORS : colors == 256 ? ID_VIEW_256_COLORS : ID_VIEW_TRUE_COLOR, 0);
 }

@@ -4,11 +4,13 @@
 // loops dispatch on this same thread.
 #include "script.h"
 
+#include "color_dialog_plan.h"
 #include "dialog_driver.h"
-#include "editor_window.h"
-#include "plugin_answers.h"
+#include "frame.h"
+#include "presentation.h"
 #include "screenshot.h"
 #include "text.h"
+#include "text_forms.h"
 #include "transcript.h"
 
 #include <colordlg.h>
@@ -36,15 +38,16 @@ void PumpMessages(DWORD milliseconds)
 
 namespace {
 
-// The timer's period, and how many ticks a dialog gets to appear before the step counts as failed.
+// The timer's period.
 const UINT TICK_MS = 50;
-const int PATIENCE_TICKS = 200;
 // Ticks between a window's appearing and its screenshot, so that it has painted.
 const int PAINT_TICKS = 3;
 
-std::wstring ShotPath(const Script& script, const std::wstring& name)
+std::wstring Shots; // the screenshots' folder, empty for none
+
+std::wstring ShotPath(const std::wstring& name)
 {
-    return script.shots + L"\\" + name;
+    return Shots + L"\\" + name;
 }
 
 bool Shoot(const RECT& area, const std::wstring& path)
@@ -66,237 +69,171 @@ bool NoUnexpectedWindow()
     return false;
 }
 
-// The colour dialog of one run, answered step by step: one action a tick, so that the dialog has handled
-// the last one (clicks are posted) before the next.
-struct ColorDialogDrive {
-    const ScriptRun* run;
-    std::wstring shot; // where the dialog's screenshot goes, or empty
+// A window that a step awaits (the colour dialog, the uninstall question, the Plug-ins menu): found within
+// the dialog driver's patience, given time to paint and shot, then worked one action a tick.
+struct Awaited {
+    HWND (*find)(HWND owner) = nullptr;
+    bool (*opened)(Awaited* awaited) = nullptr; // says what opened; false when it shows what it must not
+    bool (*act)(Awaited* awaited) = nullptr;    // takes the next action; true when the window is done with
+    const wchar_t* missing = nullptr;           // what the transcript says when it never opens, or null
+    std::wstring shot;                // where its screenshot goes, or empty
+    bool withMenus = false;           // the shot is of the owner with its pop-up menus
+    HWND owner = nullptr, window = nullptr;
     int ticks = 0;
-    HWND dialog = nullptr;
+    bool done = false, failed = false;
+    // The colour dialog's plan and the colour it opened on; the uninstall question's answer.
+    ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS];
+    int actions = 0, taken = 0;
     COLORREF openedOn = 0;
-    size_t customsAdded = 0;
-    int customStage = 0; // of the custom colour being set: cell clicked, colour typed, added, checked
-    int adds = 0;        // presses of Add so far, which say the cell that the next one fills
-    bool walkClicked = false; // a cell before the wanted one was clicked and is to be added again
-    bool colorSet = false;
-    bool answered = false;
-    bool failed = false;
+    bool agree = false;
 };
 
-BOOL DriveColorDialog(HWND owner, void* context)
+void Expect(Awaited* awaited, HWND (*find)(HWND), bool (*opened)(Awaited*), bool (*act)(Awaited*),
+            const wchar_t* missing, const std::wstring& shot)
 {
-    ColorDialogDrive* drive = static_cast<ColorDialogDrive*>(context);
-    const ScriptRun& run = *drive->run;
-    drive->ticks++;
-    if (!drive->dialog) {
-        drive->dialog = FindColorDialog(owner);
-        if (!drive->dialog) {
-            if (drive->ticks < PATIENCE_TICKS)
-                return FALSE;
-            // Any other window it opened meanwhile the watch has closed already, as unexpected.
-            Say(L"  dialog: did not open");
-            drive->failed = true;
-            return TRUE;
-        }
-        if (ReadColorDialogRgb(drive->dialog, &drive->openedOn)) {
-            Say(L"  dialog: opens on " + ColorText(drive->openedOn));
-        } else {
-            Say(L"  dialog: opens showing no colour");
-            drive->failed = true;
-        }
-        drive->ticks = 0;
-        return FALSE;
-    }
-    if (drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (drive->ticks == PAINT_TICKS && !drive->shot.empty() && !Shoot(WindowArea(drive->dialog, false), drive->shot))
-        drive->failed = true;
+    awaited->find = find;
+    awaited->opened = opened;
+    awaited->act = act;
+    awaited->missing = missing;
+    awaited->shot = Shots.empty() ? std::wstring() : ShotPath(shot);
+}
 
-    if (drive->customsAdded < run.customColors.size()) {
-        // The slot's cell is selected with a click, so that Add fills it; a second click reads it back.
-        const CustomColorSetting& custom = run.customColors[drive->customsAdded];
-        if (drive->customStage == 0 && CustomColorCellOfAdd(drive->adds) != custom.slot) {
-            // Add fills cells in its own order: each cell before the wanted one is clicked, which shows its
-            // colour, and added again, unchanged.
-            int cell = CustomColorCellOfAdd(drive->adds);
-            if (!drive->walkClicked) {
-                drive->walkClicked = ClickCustomColorCell(drive->dialog, cell) != FALSE;
-                if (!drive->walkClicked) {
-                    Say(L"  dialog: has no custom colours to click");
-                    drive->failed = true;
-                    drive->customsAdded = run.customColors.size();
-                }
-            } else {
-                PressDialogButton(drive->dialog, COLOR_ADD);
-                drive->walkClicked = false;
-                drive->adds++;
-            }
+BOOL Await(HWND owner, void* context)
+{
+    Awaited* awaited = static_cast<Awaited*>(context);
+    awaited->owner = owner;
+    if (!awaited->window) {
+        awaited->window = awaited->find(owner);
+        if (awaited->window) {
+            awaited->ticks = 0;
+            awaited->failed |= !awaited->opened(awaited);
             return FALSE;
         }
-        int stage = drive->customStage++;
-        if (stage == 0 || stage == 3) {
-            if (!ClickCustomColorCell(drive->dialog, custom.slot)) {
-                Say(L"  dialog: has no custom colours to click");
-                drive->failed = true;
-            }
-        } else if (stage == 1) {
-            SetColorDialogRgb(drive->dialog, custom.color);
-        } else if (stage == 2) {
-            if (!PressDialogButton(drive->dialog, COLOR_ADD)) {
-                Say(L"  dialog: has no button to add custom colours");
-                drive->failed = true;
-            }
-            drive->adds++;
-            Say(Format(L"  dialog: custom colour %d set to ", custom.slot + 1) + ColorText(custom.color));
-        } else {
-            COLORREF shown = 0;
-            if (!ReadColorDialogRgb(drive->dialog, &shown) || shown != custom.color) {
-                Say(Format(L"  dialog: custom colour %d shows ", custom.slot + 1) + ColorText(shown));
-                drive->failed = true;
-            }
-            drive->customsAdded++;
-            drive->customStage = 0;
-        }
+        if (!GiveUpWaiting(&awaited->ticks))
+            return FALSE;
+        // Any other window it opened meanwhile the watch has closed already, as unexpected.
+        if (awaited->missing)
+            Say(awaited->missing);
+        awaited->failed = awaited->done = true;
+        return TRUE;
+    }
+    if (++awaited->ticks < PAINT_TICKS)
         return FALSE;
-    }
-    if (!drive->colorSet) {
-        drive->colorSet = true;
-        if (run.answer == ScriptRun::CHOOSE)
-            SetColorDialogRgb(drive->dialog, run.color);
-        else if (run.answer == ScriptRun::CONFIRM && !run.customColors.empty())
-            SetColorDialogRgb(drive->dialog, drive->openedOn); // back from the last custom colour
-        return FALSE;
-    }
-
-    if (run.answer == ScriptRun::CANCEL) {
-        Say(L"  dialog: Cancel");
-        PressDialogButton(drive->dialog, IDCANCEL);
-    } else {
-        COLORREF shown = 0;
-        COLORREF wanted = run.answer == ScriptRun::CHOOSE ? run.color : drive->openedOn;
-        if (!ReadColorDialogRgb(drive->dialog, &shown) || shown != wanted) {
-            Say(L"  dialog: shows " + ColorText(shown) + L" instead of " + ColorText(wanted));
-            drive->failed = true;
-        }
-        Say(run.answer == ScriptRun::CHOOSE ? L"  dialog: OK with " + ColorText(shown)
-                                            : std::wstring(L"  dialog: OK, colour unchanged"));
-        PressDialogButton(drive->dialog, IDOK);
-    }
-    drive->answered = true;
-    return TRUE;
+    HWND shown = awaited->withMenus ? owner : awaited->window;
+    if (awaited->ticks == PAINT_TICKS && !awaited->shot.empty() &&
+        !Shoot(WindowArea(shown, awaited->withMenus), awaited->shot))
+        awaited->failed = true;
+    awaited->done = awaited->act(awaited);
+    return awaited->done;
 }
 
-// The uninstall question: read, shot, and answered.
-struct MessageBoxDrive {
-    bool agree;
-    std::wstring shot;
-    int ticks = 0;
-    HWND box = nullptr;
-    bool answered = false;
-    bool failed = false;
-};
-
-BOOL DriveMessageBox(HWND owner, void* context)
+// Plays the step's command with the watch awaiting its window; false if the watch could not start.
+bool PlayAwaiting(Editor* editor, Awaited* awaited, UINT command)
 {
-    MessageBoxDrive* drive = static_cast<MessageBoxDrive*>(context);
-    drive->ticks++;
-    if (!drive->box) {
-        drive->box = FindMessageBox(owner);
-        if (!drive->box) {
-            if (drive->ticks < PATIENCE_TICKS)
-                return FALSE;
-            drive->failed = true;
-            return TRUE;
-        }
-        char text[256] = "", caption[256] = "";
-        ReadMessageBoxText(drive->box, text, sizeof text);
-        ReadMessageBoxCaption(drive->box, caption, sizeof caption);
-        Say(L"  message box: " + Quoted(FromAnsi(text)) + L", caption " + Quoted(FromAnsi(caption)));
-        drive->ticks = 0;
-        return FALSE;
-    }
-    if (drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (!drive->shot.empty() && !Shoot(WindowArea(drive->box, false), drive->shot))
-        drive->failed = true;
-    Say(drive->agree ? L"  message box: Yes" : L"  message box: No");
-    if (!PressDialogButton(drive->box, drive->agree ? IDYES : IDNO)) {
-        Say(L"  message box: has no such button");
-        drive->failed = true;
-        PressDialogButton(drive->box, IDCANCEL);
-    }
-    drive->answered = true;
-    return TRUE;
+    if (!StartDialogWatch(editor->frame, Await, awaited, TICK_MS))
+        return false;
+    SendMessageW(editor->frame, WM_COMMAND, command, 0);
+    StopDialogWatch();
+    awaited->failed |= !NoUnexpectedWindow();
+    return true;
 }
 
-// The Plug-ins menu, opened from the keyboard as a user would (Alt+P), shot with the window, and closed.
-struct MenuDrive {
-    std::wstring shot;
-    int ticks = 0;
-    bool open = false;
-    bool done = false;
-    bool failed = false;
-};
-
-bool MenuShown()
+// The colour dialog: what it opened on, then its plan, each action said in the transcript as it is taken.
+bool ColorDialogOpened(Awaited* awaited)
 {
-    HWND menu = nullptr;
-    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr) {
-        if (IsWindowVisible(menu))
-            return true;
+    if (ReadColorDialogRgb(awaited->window, &awaited->openedOn)) {
+        Say(L"  dialog: opens on " + ColorText(awaited->openedOn));
+        return true;
     }
+    Say(L"  dialog: opens showing no colour");
     return false;
 }
 
-BOOL DriveMenu(HWND owner, void* context)
+bool TakeColorDialogStep(Awaited* awaited)
 {
-    MenuDrive* drive = static_cast<MenuDrive*>(context);
-    drive->ticks++;
-    if (!drive->open) {
-        drive->open = MenuShown();
-        if (!drive->open && drive->ticks < PATIENCE_TICKS)
-            return FALSE;
-        drive->failed = !drive->open;
-        drive->done = !drive->open;
-        drive->ticks = 0;
-        return drive->done;
+    const ColorDialogAction& action = awaited->plan[awaited->taken++];
+    if (action.kind == PRESS_CANCEL)
+        Say(L"  dialog: Cancel");
+    COLORREF shown = 0;
+    bool done = TakeColorDialogAction(awaited->window, action, awaited->openedOn, &shown) != FALSE;
+    if (action.kind == CLICK_CELL && !done)
+        Say(L"  dialog: has no custom colours to click");
+    else if (action.kind == PRESS_ADD && !done)
+        Say(L"  dialog: has no button to add custom colours");
+    else if (action.kind == PRESS_ADD && action.cell >= 0)
+        Say(Format(L"  dialog: custom colour %d set to ", action.slot + 1) + ColorText(action.color));
+    else if (action.kind == CHECK_COLOR && !done)
+        Say(Format(L"  dialog: custom colour %d shows ", action.slot + 1) + ColorText(shown));
+    else if (action.kind == PRESS_OK || action.kind == PRESS_OPENED_OK) {
+        if (!done)
+            Say(L"  dialog: shows " + ColorText(shown) + L" instead of " +
+                ColorText(action.kind == PRESS_OK ? action.color : awaited->openedOn));
+        Say(action.kind == PRESS_OK ? L"  dialog: OK with " + ColorText(shown)
+                                    : std::wstring(L"  dialog: OK, colour unchanged"));
     }
-    if (drive->ticks < PAINT_TICKS)
-        return FALSE;
-    if (!Shoot(WindowArea(owner, true), drive->shot))
-        drive->failed = true;
-    EndMenu();
-    drive->done = true;
-    return TRUE;
+    awaited->failed |= !done;
+    // Without custom colours to click the rest of them cannot be set: on to the answer.
+    while (action.kind == CLICK_CELL && !done && awaited->plan[awaited->taken].slot >= 0)
+        awaited->taken++;
+    return awaited->taken >= awaited->actions;
 }
 
-bool ShootMenu(Editor* editor, const std::wstring& path)
+// The uninstall question: read, shot, and answered.
+bool MessageBoxOpened(Awaited* awaited)
 {
-    MenuDrive drive;
-    drive.shot = path;
-    if (!StartDialogWatch(editor->frame, DriveMenu, &drive, TICK_MS))
+    MessageBoxContent content;
+    ReadMessageBox(awaited->window, &content);
+    Say(L"  message box: " + Quoted(FromAnsi(content.text)) + L", caption " + Quoted(FromAnsi(content.caption)));
+    return true;
+}
+
+bool AnswerMessageBox(Awaited* awaited)
+{
+    Say(awaited->agree ? L"  message box: Yes" : L"  message box: No");
+    if (!PressDialogButton(awaited->window, awaited->agree ? IDYES : IDNO)) {
+        Say(L"  message box: has no such button");
+        awaited->failed = true;
+        PressDialogButton(awaited->window, IDCANCEL);
+    }
+    return true;
+}
+
+// The Plug-ins menu, opened from the keyboard as a user would (Alt+P), shot with the window, and closed.
+HWND FindMenu(HWND)
+{
+    HWND menu = nullptr;
+    while ((menu = FindWindowExW(nullptr, menu, L"#32768", nullptr)) != nullptr && !IsWindowVisible(menu)) {
+    }
+    return menu;
+}
+
+bool ShootMenu(Editor* editor, const std::wstring& name)
+{
+    Awaited menu;
+    Expect(&menu, FindMenu, [](Awaited*) { return true; }, [](Awaited*) { return EndMenu() || true; }, nullptr, name);
+    menu.withMenus = true;
+    if (!StartDialogWatch(editor->frame, Await, &menu, TICK_MS))
         return false;
     PostMessageW(editor->frame, WM_SYSCOMMAND, SC_KEYMENU, L'p');
     DWORD start = GetTickCount();
-    while (!drive.done && GetTickCount() - start < PATIENCE_TICKS * TICK_MS)
+    while (!menu.done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS)
         PumpMessages(TICK_MS);
     StopDialogWatch();
     PumpMessages(TICK_MS);
-    return NoUnexpectedWindow() && drive.done && !drive.failed;
+    return NoUnexpectedWindow() && menu.done && !menu.failed;
 }
 
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
-Editor* WindowFor(const ScriptStep& step)
+Editor* WindowFor(const EditorStep& step)
 {
     int number = step.window;
     while (!FindEditor(number)) {
         // While none has closed, the windows are numbered 1 to their count.
-        int count = EditorCount();
-        Editor* last = FindEditor(count);
-        if (!last)
+        size_t count = AllEditors().size();
+        if (!FindEditor(static_cast<int>(count)))
             return nullptr;
-        SendMessageW(last->frame, WM_COMMAND, ID_FILE_NEW_WINDOW, 0);
-        if (EditorCount() == count)
+        SendMessageW(AllEditors().back()->frame, WM_COMMAND, ID_FILE_NEW_WINDOW, 0);
+        if (AllEditors().size() == count)
             return nullptr;
     }
     Editor* editor = FindEditor(number);
@@ -304,21 +241,21 @@ Editor* WindowFor(const ScriptStep& step)
         SetForegroundWindow(editor->frame);
         PumpMessages(TICK_MS);
     }
-    for (int command : step.view)
-        SendMessageW(editor->frame, WM_COMMAND, command, 0);
+    for (ViewMode mode : step.views)
+        SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_SMALL + mode, 0);
     return editor;
 }
 
 // What the user does in the window before the step: types, saves, sets Overwrite.
-void ApplyActions(Editor* editor, const ScriptStep& step)
+void ApplyEdits(Editor* editor, const EditorStep& step)
 {
-    for (const ScriptAction& action : step.actions) {
-        switch (action.kind) {
-        case ScriptAction::TYPE: TypeText(editor, action.text); break;
-        case ScriptAction::SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
-        case ScriptAction::OVERWRITE_ON:
-        case ScriptAction::OVERWRITE_OFF:
-            if (OverwriteOn() != (action.kind == ScriptAction::OVERWRITE_ON))
+    for (const EditAction& edit : step.edits) {
+        switch (edit.kind) {
+        case EDIT_TYPE: TypeText(&editor->view, FromUtf8(edit.text)); break;
+        case EDIT_SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
+        case EDIT_OVERWRITE_ON:
+        case EDIT_OVERWRITE_OFF:
+            if (OverwriteOn() != (edit.kind == EDIT_OVERWRITE_ON))
                 SendMessageW(editor->frame, WM_COMMAND, ID_EDIT_OVERWRITE, 0);
             break;
         }
@@ -346,31 +283,31 @@ bool ReadTextFile(const std::wstring& path, std::wstring* text)
 }
 
 // The document of a run as its options set it up. False, having said why, when the view cannot hold it.
-bool SetUpDocument(Editor* editor, const ScriptRun& run)
+bool SetUpDocument(Editor* editor, const EditorStep& run)
 {
-    if (run.setLimit)
-        SetDocumentLimit(editor, run.limit);
-    std::wstring text = ViewLineBreaks(run.text);
-    if (!run.textFile.empty() && !ReadTextFile(run.textFile, &text)) {
-        Complain(L"cannot read the text file " + run.textFile);
+    if (run.limit)
+        SetDocumentLimit(&editor->view, run.limit);
+    std::wstring text = ViewLineBreaks(FromUtf8(run.text)), file = FromUtf8(run.textFile);
+    if (!file.empty() && !ReadTextFile(file, &text)) {
+        Complain(L"cannot read the text file " + file);
         return false;
     }
-    if ((run.setText || !run.textFile.empty()) && !OpenDocument(editor, text)) {
+    if ((run.setText || !file.empty()) && !OpenDocument(&editor->view, text)) {
         Complain(Format(L"window %d cannot hold a document of %lu characters", editor->number,
                         static_cast<unsigned long>(text.size())));
         return false;
     }
-    std::wstring selection = ViewLineBreaks(run.selection);
-    if (run.setSelection && !SelectText(editor, selection)) {
+    std::wstring selection = ViewLineBreaks(FromUtf8(run.selection));
+    if (run.setSelection && !SelectText(&editor->view, selection)) {
         Say(L"  editor: the document has no " + Quoted(selection));
         return false;
     }
     return true;
 }
 
-bool PlayRun(const Script& script, int number, const ScriptStep& step)
+bool PlayRun(int number, const EditorStep& run)
 {
-    const ScriptRun& run = step.run;
+    const EditorStep& step = run;
     Say(Format(L"run %d in window %d", number, step.window));
     Editor* editor = WindowFor(step);
     if (!editor) {
@@ -379,10 +316,10 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
     }
     if (!SetUpDocument(editor, run))
         return false;
-    std::wstring selected = SelectedText(editor);
-    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)) +
+    std::wstring selected = SelectedText(&editor->view);
+    Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)) +
         (selected.empty() ? std::wstring(L", nothing selected") : L", selected " + Quoted(selected)));
-    ApplyActions(editor, step);
+    ApplyEdits(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
@@ -391,35 +328,41 @@ bool PlayRun(const Script& script, int number, const ScriptStep& step)
 
     bool ok = true;
     std::wstring prefix = Format(L"run%d-", number);
-    if (!script.shots.empty())
-        ok &= ShootMenu(editor, ShotPath(script, prefix + L"menu.png"));
+    if (!Shots.empty())
+        ok &= ShootMenu(editor, prefix + L"menu.png");
 
-    int insertions = editor->insertions;
-    ColorDialogDrive drive;
-    drive.run = &run;
-    if (!script.shots.empty())
-        drive.shot = ShotPath(script, prefix + L"dialog.png");
-    if (!StartDialogWatch(editor->frame, DriveColorDialog, &drive, TICK_MS))
+    int insertions = editor->view.insertions;
+    Awaited dialog;
+    Expect(&dialog, FindColorDialog, ColorDialogOpened, TakeColorDialogStep, L"  dialog: did not open",
+           prefix + L"dialog.png");
+    int slots[CUSTOM_COLOR_SLOTS];
+    COLORREF colors[CUSTOM_COLOR_SLOTS];
+    int customs = 0;
+    for (const CustomColorSetting& custom : run.customColors) {
+        if (customs < CUSTOM_COLOR_SLOTS) {
+            slots[customs] = custom.slot;
+            colors[customs++] = custom.color;
+        }
+    }
+    dialog.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
+                                     run.chosen, dialog.plan);
+    if (!PlayAwaiting(editor, &dialog, FIRST_PLUGIN_COMMAND))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, FIRST_PLUGIN_COMMAND, 0);
-    StopDialogWatch();
-    if (!NoUnexpectedWindow())
-        drive.failed = true;
     // The command may open no dialog: that is the plug-in's business, and the answer goes unused.
-    if (!drive.dialog && !drive.failed)
+    if (!dialog.window && !dialog.failed)
         Say(L"  dialog: none opened, the answer goes unused");
-    ok &= !drive.failed;
-    if (editor->insertions == insertions)
+    ok &= !dialog.failed;
+    if (editor->view.insertions == insertions)
         Say(L"  editor: nothing entered");
 
     PumpMessages(4 * TICK_MS);
-    Say(L"  editor: document " + DocumentSummary(DocumentText(editor)));
-    if (!script.shots.empty())
-        ok &= Shoot(WindowArea(editor->frame, false), ShotPath(script, prefix + L"window.png"));
+    Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)));
+    if (!Shots.empty())
+        ok &= Shoot(WindowArea(editor->frame, false), ShotPath(prefix + L"window.png"));
     return ok;
 }
 
-bool PlayUninstall(const Script& script, const ScriptStep& step)
+bool PlayUninstall(const EditorStep& step)
 {
     Say(Format(L"uninstall in window %d", step.window));
     Editor* editor = WindowFor(step);
@@ -427,29 +370,24 @@ bool PlayUninstall(const Script& script, const ScriptStep& step)
         Say(L"  editor: the window cannot be opened");
         return false;
     }
-    ApplyActions(editor, step);
+    ApplyEdits(editor, step);
     if (!PluginLoaded()) {
         Say(L"  editor: no plug-in is loaded");
         return false;
     }
-    std::wstring path = CurrentPlugin().path;
-    MessageBoxDrive drive;
-    drive.agree = step.agree;
-    if (!script.shots.empty())
-        drive.shot = ShotPath(script, L"uninstall.png");
-    if (!StartDialogWatch(editor->frame, DriveMessageBox, &drive, TICK_MS))
+    std::wstring path = PluginPath();
+    Awaited box;
+    Expect(&box, FindMessageBox, MessageBoxOpened, AnswerMessageBox, nullptr, L"uninstall.png");
+    box.agree = step.agree;
+    if (!PlayAwaiting(editor, &box, ID_PLUGIN_UNINSTALL))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, ID_PLUGIN_UNINSTALL, 0);
-    StopDialogWatch();
-    if (!NoUnexpectedWindow())
-        drive.failed = true;
     // Only a plug-in that takes part in its uninstall may ask the user; its answer decides either way.
-    if (!drive.answered && Facts().uninstall)
+    if (!box.window && Facts().uninstall)
         Say(L"  message box: none opened, the plug-in's answer decides");
     PumpMessages(2 * TICK_MS);
     Say(GetModuleHandleW(path.c_str()) ? L"  editor: the library is still in the process"
                                        : L"  editor: the library is out of the process");
-    return !drive.failed;
+    return !box.failed;
 }
 
 // Texts that the windows could not enter while the step played (whether the plug-in sent them on its
@@ -458,9 +396,9 @@ bool NothingLost()
 {
     bool none = true;
     for (Editor* editor : AllEditors()) {
-        if (!editor->failure.empty()) {
-            Complain(editor->failure);
-            editor->failure.clear();
+        if (!editor->view.failure.empty()) {
+            Complain(editor->view.failure);
+            editor->view.failure.clear();
             none = false;
         }
     }
@@ -469,32 +407,33 @@ bool NothingLost()
 
 } // namespace
 
-bool PlayScript(const Script& script)
+bool PlayScript(const EditorArguments& script, const std::wstring& shots)
 {
+    Shots = shots;
     bool ok = true;
     int runs = 0;
-    for (const ScriptStep& step : script.steps) {
+    for (const EditorStep& step : script.steps) {
         bool played = true;
         std::wstring title;
         switch (step.kind) {
-        case ScriptStep::RUN:
+        case STEP_RUN:
             title = Format(L"run %d in window %d", runs + 1, step.window);
-            played = PlayRun(script, ++runs, step);
+            played = PlayRun(++runs, step);
             break;
-        case ScriptStep::PRESENT: {
+        case STEP_PRESENT: {
             title = Format(L"presentation in window %d", step.window);
             Say(title);
             Editor* editor = WindowFor(step);
             if (editor) {
-                ApplyActions(editor, step);
+                ApplyEdits(editor, step);
                 PrintPresentation(editor);
             }
             played = editor != nullptr;
             break;
         }
-        case ScriptStep::UNINSTALL:
+        case STEP_UNINSTALL:
             title = Format(L"uninstall in window %d", step.window);
-            played = PlayUninstall(script, step);
+            played = PlayUninstall(step);
             break;
         }
         // A lost text says so itself; any other failure is named here, so that stderr never stays silent.

@@ -1,14 +1,13 @@
 // The scripted mode's player: steps played in the windows with the real dialogs, answered by the program.
 #pragma once
 
-#include "arguments.h"
+#include "editor/arguments/command_line.h"
 
-// Plays the steps in the process's windows, opening windows as they are named. Returns false if one failed.
-bool PlayScript(const Script& script);
+#include <windows.h>
 
-struct Editor;
-// Prints what the window presents of the plug-in: texts, state, and the toolbar picture in every mode.
-void PrintPresentation(Editor* editor);
+// Plays the steps in the process's windows, opening windows as they are named; screenshots go to shots
+// (UTF-16, empty for none). Returns false if a step failed.
+bool PlayScript(const EditorArguments& script, const std::wstring& shots);
 
 // Handles messages for the given time, so that windows paint and posted work gets done.
 void PumpMessages(DWORD milliseconds);

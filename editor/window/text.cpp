@@ -1,4 +1,4 @@
-// Conversions between the window's encodings, and text as the transcript quotes it.
+// Conversions between the window's encodings by the system's code pages.
 #include "text.h"
 
 #include <stdarg.h>
@@ -48,16 +48,9 @@ std::string ToUtf8(const std::wstring& text)
     return ToCodePage(CP_UTF8, text);
 }
 
-size_t WholeCharacterBytes(const std::string& ansi, size_t capacity)
+size_t AnsiCharacterSize(const char* text, size_t)
 {
-    size_t count = 0;
-    while (count < ansi.size()) {
-        size_t next = count + (IsDBCSLeadByte(static_cast<BYTE>(ansi[count])) ? 2 : 1);
-        if (next > capacity || next > ansi.size())
-            break;
-        count = next;
-    }
-    return count;
+    return IsDBCSLeadByte(static_cast<BYTE>(text[0])) ? 2 : 1;
 }
 
 std::wstring Format(const wchar_t* format, ...)

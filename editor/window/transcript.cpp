@@ -1,8 +1,7 @@
-// The transcript's output and the forms of its lines.
+// The transcript's output: UTF-16 to a console, UTF-8 elsewhere.
 #include "transcript.h"
 
 #include "text.h"
-#include "view_events.h"
 
 // Writes to a console in UTF-16, which it shows whatever its code page; anything else gets UTF-8 bytes.
 static void WriteLine(DWORD which, const std::wstring& line)
@@ -28,11 +27,4 @@ void Say(const std::wstring& line)
 void Complain(const std::wstring& message)
 {
     WriteLine(STD_ERROR_HANDLE, L"huebird-window: " + message);
-}
-
-std::wstring EventLine(int window, UINT event, LPARAM param)
-{
-    std::wstring view = window ? Format(L"view %d", window) : std::wstring(L"null");
-    return Format(L"  events: OnEvents(%ls, 0x%X %hs, %ld)", view.c_str(), event, EventName(event),
-                  static_cast<long>(param));
 }

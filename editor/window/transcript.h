@@ -9,7 +9,3 @@
 void Say(const std::wstring& line);
 // Prints a one-line error on stderr, after the program's name.
 void Complain(const std::wstring& message);
-
-// An OnEvents call as the transcript shows it: "  events: OnEvents(view 1, 0x40 modified state changed, 0)";
-// window is the window's number, 0 for the null window.
-std::wstring EventLine(int window, UINT event, LPARAM param);

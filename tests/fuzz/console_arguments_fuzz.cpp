@@ -1,5 +1,7 @@
 // Fuzz target: the stand-in editors' command-line and prompt parsing on arbitrary arguments and lines.
 #include "editor/arguments/command_line.h"
+#include "editor/arguments/escaping.h"
+#include "editor/arguments/prompt_reply.h"
 
 #include <stddef.h>
 #include <stdint.h>
@@ -28,13 +30,14 @@ bool IsPrintable(const std::string& text)
 }
 
 // A colour that parses must be a plain RGB value, and its #RRGGBB code must parse back to it.
-void CheckColor(COLORREF color, const std::string& source)
+void CheckColor(ColorValue color, const std::string& source)
 {
     if (color >> 24 != 0)
         Fail("a parsed colour has a non-zero top byte", source);
     char code[8];
-    snprintf(code, sizeof code, "#%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
-    COLORREF again = 0xFFFFFFFF;
+    snprintf(code, sizeof code, "#%02X%02X%02X", static_cast<unsigned>(color & 0xFF),
+             static_cast<unsigned>(color >> 8 & 0xFF), static_cast<unsigned>(color >> 16 & 0xFF));
+    ColorValue again = 0xFFFFFFFF;
     if (!ParseColorValue(code, &again).empty() || again != color)
         Fail("the #RRGGBB code of a parsed colour does not parse back to it", source);
 }
@@ -76,7 +79,7 @@ void CheckArguments(EditorProgram program, const std::vector<std::string>& words
 
 void CheckPromptReply(const std::string& line)
 {
-    COLORREF color = 0;
+    ColorValue color = 0;
     CustomColorSetting setting = {};
     std::string why;
     switch (ParsePromptReply(line, &color, &setting, &why)) {

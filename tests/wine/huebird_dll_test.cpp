@@ -5,7 +5,9 @@
 // headers, so that a wrong constant in the plug-in shows.
 // It needs no C++ library, only Win32 and the C runtime, so that it builds for every target the DLL does:
 // fixed buffers, and no va_list handed to the C runtime (the checks' messages go straight to printf).
+#include "color_dialog_plan.h"
 #include "dialog_driver.h"
+#include "editor_answers.h"
 #include "plugin_loader.h"
 
 #include <colordlg.h>
@@ -45,12 +47,12 @@ bool Reported(int)
 #define format_to(array, ...) ((array)[sizeof(array) - 1] = '\0', _snprintf((array), sizeof(array) - 1, __VA_ARGS__))
 
 // Pointer-wide numbers widened for printing with %lld and %llu / %llx.
-long long S(LONG_PTR value)
+long long AsSigned(LONG_PTR value)
 {
     return value;
 }
 
-unsigned long long U(ULONG_PTR value)
+unsigned long long AsUnsigned(ULONG_PTR value)
 {
     return value;
 }
@@ -208,24 +210,19 @@ LRESULT CALLBACK EditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (msg != MSG_UPDATE_TOOLBAR && msg != MSG_GET_SELECTION && msg != MSG_INSERT_TEXT)
         return DefWindowProcA(hwnd, msg, wParam, lParam);
     Received entry = {hwnd, msg, wParam, lParam, "", false};
-    if (msg == MSG_GET_SELECTION && lParam) {
-        // As the editor does: at most wParam bytes from the start, a NUL only when there is room.
-        char* buffer = reinterpret_cast<char*>(lParam);
-        size_t length = strlen(Selection);
-        for (size_t i = 0; i < wParam && i <= length; i++)
-            buffer[i] = Selection[i];
-    }
+    // As the editor answers, by the editor side's one implementation, in the runner's code page 932.
+    size_t handedOver, answer = 0;
+    if (msg == MSG_GET_SELECTION)
+        answer = AnswerGetSelection(Selection, strlen(Selection), Cp932CharacterSize, reinterpret_cast<char*>(lParam),
+                                    wParam, &handedOver);
     if (msg == MSG_INSERT_TEXT && lParam) {
         const char* text = reinterpret_cast<const char*>(lParam);
-        for (int i = 0; i < 8 && !entry.terminated; i++) {
-            entry.text[i] = text[i];
-            entry.terminated = text[i] == '\0';
-        }
+        memcpy(entry.text, text, InsertedTextLength(text, 8, &entry.terminated));
     }
     if (LogCount < MOST_LOGGED)
         Log[LogCount] = entry;
     LogCount++;
-    return 0;
+    return static_cast<LRESULT>(answer);
 }
 
 HWND CreateEditorWindow()
@@ -502,8 +499,8 @@ void CheckTextRequest(HWND editor, UINT msg, const char* text)
     for (const Case& c : cases) {
         GuardedBuffer buffer(c.capacity);
         LRESULT result = PlugInProc(editor, msg, c.capacity, buffer.Dest());
-        ok(result == answer, "message 0x%X, capacity %llu: expected %lld, got %lld\n", msg, U(c.capacity), S(answer),
-           S(result));
+        ok(result == answer, "message 0x%X, capacity %llu: expected %lld, got %lld\n", msg, AsUnsigned(c.capacity), AsSigned(answer),
+           AsSigned(result));
         char written[MOST_CAPACITY + 1] = "";
         size_t count = 0;
         if (c.kept != NONE) {
@@ -512,12 +509,12 @@ void CheckTextRequest(HWND editor, UINT msg, const char* text)
             count = c.kept + 1;
         }
         char what[64];
-        format_to(what, "message 0x%X, capacity %llu", msg, U(c.capacity));
+        format_to(what, "message 0x%X, capacity %llu", msg, AsUnsigned(c.capacity));
         ok_buffer(buffer, written, count, what);
     }
     LRESULT sizeOnly = PlugInProc(editor, msg, 80, 0);
-    ok(sizeOnly == answer, "message 0x%X without a destination: expected %lld, got %lld\n", msg, S(answer),
-       S(sizeOnly));
+    ok(sizeOnly == answer, "message 0x%X without a destination: expected %lld, got %lld\n", msg, AsSigned(answer),
+       AsSigned(sizeOnly));
 }
 
 void TestPlugInProc()
@@ -539,9 +536,9 @@ void TestPlugInProc()
             LRESULT withoutBuffer = PlugInProc(editor, c.msg, wParam, 0);
             ok(withBuffer == c.result && withoutBuffer == c.result,
                "message 0x%X, wParam 0x%llx: expected %lld, got %lld with a buffer and %lld without\n", c.msg,
-               U(wParam), S(c.result), S(withBuffer), S(withoutBuffer));
+               AsUnsigned(wParam), AsSigned(c.result), AsSigned(withBuffer), AsSigned(withoutBuffer));
             char what[64];
-            format_to(what, "message 0x%X, wParam 0x%llx", c.msg, U(wParam));
+            format_to(what, "message 0x%X, wParam 0x%llx", c.msg, AsUnsigned(wParam));
             ok_buffer(buffer, "", 0, what);
         }
     }
@@ -558,7 +555,7 @@ void TestPlugInProc()
                               {0x50, 103}, {0x60, 105}, {0xFFCE, 101}, {~static_cast<WPARAM>(0), 106}};
     for (const Bitmap& b : bitmaps) {
         LRESULT id = PlugInProc(editor, PIP_GET_BITMAP, b.flags, 0);
-        ok(id == b.id, "bitmap for flags 0x%llx: expected %lld, got %lld\n", U(b.flags), S(b.id), S(id));
+        ok(id == b.id, "bitmap for flags 0x%llx: expected %lld, got %lld\n", AsUnsigned(b.flags), AsSigned(b.id), AsSigned(id));
     }
     ok(LogCount == 0, "the plug-in procedure sent %u messages to the editor, expected none\n",
        static_cast<unsigned>(LogCount));
@@ -571,20 +568,9 @@ struct BoxVisit {
     int button;          // what to press
     int ticks;           // ticks without a box so far
     bool seen;
-    char text[256];      // as read from the box
-    char caption[256];
+    MessageBoxContent content; // as read from the box
     bool yesNo;          // Yes and No buttons, and no OK or Cancel
 };
-
-// Ticks before a watch gives up on its dialog.
-const int GIVE_UP_TICKS = 200;
-
-// Counts one more tick without the awaited dialog. TRUE once the handler gives up; whatever else opened, the
-// watch closes at once as unexpected, so the test goes on.
-BOOL GiveUpWaiting(int* ticks)
-{
-    return ++*ticks >= GIVE_UP_TICKS;
-}
 
 // Fails when the watch had to close windows that the test did not expect, naming the first.
 void CheckNoUnexpectedWindow(const char* what)
@@ -601,8 +587,7 @@ BOOL AnswerMessageBox(HWND owner, void* context)
     if (!box)
         return GiveUpWaiting(&visit->ticks);
     visit->seen = true;
-    ReadMessageBoxText(box, visit->text, sizeof visit->text);
-    ReadMessageBoxCaption(box, visit->caption, sizeof visit->caption);
+    ReadMessageBox(box, &visit->content);
     visit->yesNo = GetDlgItem(box, IDYES) && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDOK) &&
                    !GetDlgItem(box, IDCANCEL);
     PressDialogButton(box, visit->button);
@@ -618,19 +603,19 @@ void TestUninstall()
     };
     const Case cases[] = {{IDYES, 1}, {IDNO, 0}};
     for (const Case& c : cases) {
-        BoxVisit visit = {c.button, 0, false, "", "", false};
+        BoxVisit visit = {c.button, 0, false, {"", ""}, false};
         StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
         LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
         StopDialogWatch();
         const char* button = c.button == IDYES ? "Yes" : "No";
         CheckNoUnexpectedWindow(button);
         ok(visit.seen, "%s: no message box owned by the editor window appeared\n", button);
-        ok(result == c.result, "%s: expected %lld, got %lld\n", button, S(c.result), S(result));
+        ok(result == c.result, "%s: expected %lld, got %lld\n", button, AsSigned(c.result), AsSigned(result));
         const StringRow& question = STRINGS[2];
-        ok(strcmp(visit.text, question.cp932) == 0, "%s: box text %s, expected %s\n", button,
-           HexBytes(visit.text, strlen(visit.text)).text, HexBytes(question.cp932, question.length).text);
-        ok(strcmp(visit.caption, "EmEditor") == 0, "%s: caption \"%s\", expected \"EmEditor\"\n", button,
-           visit.caption);
+        ok(strcmp(visit.content.text, question.cp932) == 0, "%s: box text %s, expected %s\n", button,
+           HexBytes(visit.content.text, strlen(visit.content.text)).text, HexBytes(question.cp932, question.length).text);
+        ok(strcmp(visit.content.caption, "EmEditor") == 0, "%s: caption \"%s\", expected \"EmEditor\"\n", button,
+           visit.content.caption);
         ok(visit.yesNo, "%s: expected Yes and No buttons only\n", button);
     }
     ok(LogCount == 0, "the question sent %u messages to the editor, expected none\n", static_cast<unsigned>(LogCount));
@@ -687,17 +672,17 @@ void TestEnglish()
     }
 
     HWND editor = CreateEditorWindow();
-    BoxVisit visit = {IDYES, 0, false, "", "", false};
+    BoxVisit visit = {IDYES, 0, false, {"", ""}, false};
     StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
     LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
     StopDialogWatch();
     CheckNoUnexpectedWindow("the uninstall question");
     ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
-       visit.seen ? "a box" : "no box", S(result));
+       visit.seen ? "a box" : "no box", AsSigned(result));
     const char* question = ENGLISH_STRINGS[2].ansi;
-    ok(strcmp(visit.text, question) == 0 && strcmp(visit.caption, "EmEditor") == 0 && visit.yesNo,
+    ok(strcmp(visit.content.text, question) == 0 && strcmp(visit.content.caption, "EmEditor") == 0 && visit.yesNo,
        "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
-       question, visit.text, visit.caption, visit.yesNo ? "" : ", other buttons");
+       question, visit.content.text, visit.content.caption, visit.yesNo ? "" : ", other buttons");
     DestroyWindow(editor);
 }
 
@@ -746,8 +731,8 @@ void TestOnEvents()
            "call %u: expected message 0x802 to %p, got 0x%X to %p\n", static_cast<unsigned>(i),
            static_cast<void*>(call.hwnd), got.msg, static_cast<void*>(got.hwnd));
         ok(got.wParam == call.sent && got.lParam == 0,
-           "call %u: expected wParam 0x%llx, lParam 0; got 0x%llx, 0x%llx\n", static_cast<unsigned>(i), U(call.sent),
-           U(got.wParam), U(got.lParam));
+           "call %u: expected wParam 0x%llx, lParam 0; got 0x%llx, 0x%llx\n", static_cast<unsigned>(i), AsUnsigned(call.sent),
+           AsUnsigned(got.wParam), AsUnsigned(got.lParam));
     }
     DestroyWindow(editor);
     DestroyWindow(other);
@@ -756,9 +741,9 @@ void TestOnEvents()
 // ---- Area: the command, with the real colour dialog ----
 
 struct DialogVisit {
-    bool choose;         // set `chosen` before pressing
-    COLORREF chosen;
-    int button;          // IDOK or IDCANCEL
+    ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS]; // how it is answered, one action a tick
+    int actions, taken;
+    bool answeredRight;  // every action could be taken, and OK pressed on the colour planned
     int ticks;
     bool seen;
     bool read;           // the preset could be read
@@ -773,15 +758,16 @@ BOOL AnswerColorDialog(HWND owner, void* context)
     HWND dialog = FindColorDialog(owner);
     if (!dialog)
         return GiveUpWaiting(&visit->ticks);
-    visit->seen = true;
-    visit->messagesBefore = LogCount;
-    visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
-    HWND define = GetDlgItem(dialog, COLOR_MIX); // the button that opens the custom-colour part
-    visit->fullOpen = define && !IsWindowEnabled(define);
-    if (visit->choose)
-        SetColorDialogRgb(dialog, visit->chosen);
-    PressDialogButton(dialog, visit->button);
-    return TRUE;
+    if (!visit->seen) {
+        visit->seen = true;
+        visit->messagesBefore = LogCount;
+        visit->read = ReadColorDialogRgb(dialog, &visit->preset) != FALSE;
+        HWND define = GetDlgItem(dialog, COLOR_MIX); // the button that opens the custom-colour part
+        visit->fullOpen = define && !IsWindowEnabled(define);
+    }
+    COLORREF shown;
+    visit->answeredRight &= TakeColorDialogAction(dialog, visit->plan[visit->taken++], visit->preset, &shown) != FALSE;
+    return visit->taken >= visit->actions;
 }
 
 struct CommandCase {
@@ -798,7 +784,10 @@ void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
 {
     LogCount = 0;
     Selection = c.selection;
-    DialogVisit visit = {c.choose, c.chosen, c.button, 0, false, false, 0, false, 0};
+    static DialogVisit visit;
+    visit = DialogVisit();
+    visit.actions = PlanColorDialog(nullptr, nullptr, 0, c.button == IDOK, c.choose, c.chosen, visit.plan);
+    visit.answeredRight = true;
     StartDialogWatch(editor, AnswerColorDialog, &visit, 20);
 #if CHECK_STDCALL
     if (checkStdcall) {
@@ -821,13 +810,14 @@ void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
        GetRValue(visit.preset), GetGValue(visit.preset), GetBValue(visit.preset), GetRValue(c.preset),
        GetGValue(c.preset), GetBValue(c.preset));
     ok(visit.fullOpen, "%s: the dialog did not open with its custom-colour part\n", c.name);
+    ok(visit.answeredRight, "%s: the dialog could not be answered as planned\n", c.name);
 
     // Exactly one get-selection before the dialog, of an 8-byte buffer, then at most one insert-text.
     ok(visit.messagesBefore == 1 && LogCount != 0 && Log[0].msg == MSG_GET_SELECTION && Log[0].wParam == 8,
        "%s: expected one get-selection message with wParam 8 before the dialog, got %u messages (first 0x%X, "
        "wParam %llu)\n",
        c.name, static_cast<unsigned>(visit.messagesBefore), LogCount == 0 ? 0 : Log[0].msg,
-       U(LogCount == 0 ? 0 : Log[0].wParam));
+       AsUnsigned(LogCount == 0 ? 0 : Log[0].wParam));
     size_t inserts = 0;
     for (size_t i = 0; i < LogCount && i < MOST_LOGGED; i++) {
         if (Log[i].msg == MSG_INSERT_TEXT)
@@ -844,7 +834,7 @@ void RunCommand(HWND editor, const CommandCase& c, bool checkStdcall)
     const Received& insert = Log[1];
     ok(insert.msg == MSG_INSERT_TEXT && insert.wParam == 0 && insert.terminated && strcmp(insert.text, c.inserted) == 0,
        "%s: expected \"%s\" entered with wParam 0, got message 0x%X, wParam %llu, text \"%s\"%s\n", c.name, c.inserted,
-       insert.msg, U(insert.wParam), insert.text, insert.terminated ? "" : " without a NUL in 8 bytes");
+       insert.msg, AsUnsigned(insert.wParam), insert.text, insert.terminated ? "" : " without a NUL in 8 bytes");
 }
 
 void TestOnCommand()
