@@ -3,6 +3,8 @@
 # static constructors.
 if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     set(HUEBIRD_DLL_BUDGET 16384)
+elseif(CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM64")
+    set(HUEBIRD_DLL_BUDGET 12800)
 else()
     set(HUEBIRD_DLL_BUDGET 20480)
 endif()
