@@ -3,43 +3,32 @@
 
 #include "load_error.h"
 
+#include <stdarg.h>
+#include <stdio.h>
+#include <string.h>
+
 namespace {
 
-// Appends to a NUL-terminated error message, cut to fit; narrow parts are ASCII.
-struct Message {
-    wchar_t* out;
-    size_t size;
-    size_t length;
-};
-
-void Add(Message* message, const wchar_t* part)
+// The error message, formatted by the system C runtime and cut to fit.
+void Report(wchar_t* error, size_t size, const wchar_t* format, ...)
 {
-    for (; *part && message->length + 1 < message->size; part++)
-        message->out[message->length++] = *part;
-    if (message->size > 0)
-        message->out[message->length] = L'\0';
-}
-
-void Add(Message* message, const char* ascii)
-{
-    wchar_t part[2] = L"";
-    for (; *ascii; ascii++) {
-        part[0] = static_cast<unsigned char>(*ascii);
-        Add(message, part);
+    va_list args;
+    va_start(args, format);
+    if (size > 0) {
+        _vsnwprintf(error, size - 1, format, args);
+        error[size - 1] = L'\0';
     }
+    va_end(args);
 }
 
 // Finds an export by name, as the function type the editor declares for it.
 template <typename Proc> bool FindExport(HMODULE module, const char* name, Proc* proc, const char** missing)
 {
     FARPROC found = GetProcAddress(module, name);
-    if (!found) {
-        *missing = name;
-        return false;
-    }
+    *missing = name;
     // Through the generic function pointer type, which any function pointer converts to and from.
     *proc = reinterpret_cast<Proc>(reinterpret_cast<void (*)()>(found));
-    return true;
+    return found != nullptr;
 }
 
 // The bits of the DLL at path from its headers; 0 when it cannot be read or is no Windows image.
@@ -59,28 +48,20 @@ int FileImageBits(const wchar_t* path)
 
 bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t errorSize)
 {
-    Message message = {error, errorSize, 0};
-    Add(&message, L"");
+    Report(error, errorSize, L"");
     Plugin loaded;
-    size_t pathLength = 0;
-    while (path[pathLength])
-        pathLength++;
+    size_t pathLength = wcslen(path);
     if (pathLength >= MAX_PATH) {
-        Add(&message, "cannot load a plug-in from a path of more than 259 characters: ");
-        Add(&message, path);
+        Report(error, errorSize, L"cannot load a plug-in from a path of more than 259 characters: %ls", path);
         return false;
     }
-    for (size_t i = 0; i <= pathLength; i++)
-        loaded.path[i] = path[i];
+    memcpy(loaded.path, path, (pathLength + 1) * sizeof *path);
     loaded.module = LoadLibraryW(path);
     if (!loaded.module) {
         DWORD code = GetLastError();
         char reason[400];
         LoadErrorReason(code, FileImageBits(path), static_cast<int>(sizeof(void*) * 8), reason, sizeof reason);
-        Add(&message, "cannot load ");
-        Add(&message, path);
-        Add(&message, ": ");
-        Add(&message, reason);
+        Report(error, errorSize, L"cannot load %ls: %hs", path, reason);
         return false;
     }
     const char* missing = "";
@@ -91,10 +72,7 @@ bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t erro
         !FindExport(loaded.module, "GetStatusMessageID", &loaded.getStatusMessageId, &missing) ||
         !FindExport(loaded.module, "GetBitmapID", &loaded.getBitmapId, &missing) ||
         !FindExport(loaded.module, "PlugInProc", &loaded.plugInProc, &missing)) {
-        Add(&message, "cannot use ");
-        Add(&message, path);
-        Add(&message, " as a plug-in: it has no export ");
-        Add(&message, missing);
+        Report(error, errorSize, L"cannot use %ls as a plug-in: it has no export %hs", path, missing);
         FreeLibrary(loaded.module);
         return false;
     }
