@@ -4,6 +4,8 @@
 #include "text.h"
 #include "transcript.h"
 
+#include <algorithm>
+
 namespace {
 
 const wchar_t CLASS_NAME[] = L"HuebirdStandInEditor";
@@ -97,11 +99,11 @@ void BuildToolbar(Editor* editor)
     SendMessageW(editor->toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     if (PluginLoaded()) {
         int size = editor->large ? 24 : 16;
-        UINT depth = editor->colors == 16 ? ILC_COLOR4 : editor->colors == 256 ? ILC_COLOR8 : ILC_COLOR24;
-        editor->images = ImageList_Create(size, size, depth, 1, 0);
+        const UINT IMAGE_DEPTHS[] = {ILC_COLOR4, ILC_COLOR8, ILC_COLOR24};
+        editor->images = ImageList_Create(size, size, IMAGE_DEPTHS[editor->depth], 1, 0);
         SendMessageW(editor->toolbar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(editor->images));
         HBITMAP bitmap =
-            LoadPluginBitmap(editor->view.hwnd, BitmapFlags(editor->large, editor->colors), &editor->bitmap);
+            LoadPluginBitmap(editor->view.hwnd, BitmapFlags(editor->large, editor->depth), &editor->bitmap);
         if (bitmap) {
             ImageList_Add(editor->images, bitmap, nullptr);
             DeleteObject(bitmap);
@@ -136,14 +138,13 @@ void BuildPluginMenu(Editor* editor)
     RefreshCommand(editor);
 }
 
-void SetToolbarMode(Editor* editor, bool large, int colors)
+void SetToolbarMode(Editor* editor, bool large, int depth)
 {
     editor->large = large;
-    editor->colors = colors;
+    editor->depth = depth;
     HMENU menu = GetMenu(editor->frame);
-    CheckMenuRadioItem(menu, ID_VIEW_SMALL, ID_VIEW_LARGE, large ? ID_VIEW_LARGE : ID_VIEW_SMALL, MF_BYCOMMAND);
-    UINT depth = colors == 16 ? ID_VIEW_16_COLORS : colors == 256 ? ID_VIEW_256_COLORS : ID_VIEW_TRUE_COLOR;
-    CheckMenuRadioItem(menu, ID_VIEW_16_COLORS, ID_VIEW_TRUE_COLOR, depth, MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, ID_VIEW_SMALL, ID_VIEW_LARGE, ID_VIEW_SMALL + large, MF_BYCOMMAND);
+    CheckMenuRadioItem(menu, ID_VIEW_16_COLORS, ID_VIEW_TRUE_COLOR, ID_VIEW_16_COLORS + depth, MF_BYCOMMAND);
     BuildToolbar(editor);
 }
 
@@ -198,10 +199,10 @@ void OnCommandMessage(Editor* editor, int id)
             ShowMode(each);
         break;
     case ID_VIEW_SMALL:
-    case ID_VIEW_LARGE: SetToolbarMode(editor, id == ID_VIEW_LARGE, editor->colors); break;
-    case ID_VIEW_16_COLORS: SetToolbarMode(editor, editor->large, 16); break;
-    case ID_VIEW_256_COLORS: SetToolbarMode(editor, editor->large, 256); break;
-    case ID_VIEW_TRUE_COLOR: SetToolbarMode(editor, editor->large, 0); break;
+    case ID_VIEW_LARGE: SetToolbarMode(editor, id == ID_VIEW_LARGE, editor->depth); break;
+    case ID_VIEW_16_COLORS:
+    case ID_VIEW_256_COLORS:
+    case ID_VIEW_TRUE_COLOR: SetToolbarMode(editor, editor->large, id - ID_VIEW_16_COLORS); break;
     case FIRST_PLUGIN_COMMAND:
         if (!PluginLoaded())
             break;
@@ -293,12 +294,7 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
         // The view is still there: the plug-in hears of the closing while it can still use it.
         SendEvent(editor->view.hwnd, editor->number, EVENT_WINDOW_CLOSING, 0);
         editor->view.closing = true;
-        for (size_t i = 0; i < Editors.size(); i++) {
-            if (Editors[i] == editor) {
-                Editors.erase(Editors.begin() + i);
-                break;
-            }
-        }
+        Editors.erase(std::remove(Editors.begin(), Editors.end(), editor), Editors.end());
         if (Editors.empty())
             PostQuitMessage(0);
         return 0;
@@ -361,7 +357,7 @@ Editor* OpenEditor()
         AskPluginFacts(view);
     PluginGreeted = true;
     BuildPluginMenu(editor);
-    SetToolbarMode(editor, false, 16);
+    SetToolbarMode(editor, false, 0);
     ShowMode(editor);
     ShowWindow(frame, SW_SHOWNORMAL);
     UpdateWindow(frame);
@@ -388,9 +384,10 @@ void CloseEditors()
         DestroyWindow(Editors.back()->frame);
 }
 
-WPARAM BitmapFlags(bool large, int colors)
+WPARAM BitmapFlags(bool large, int depth)
 {
-    return (large ? BMP_LARGE : 0) | (colors == 256 ? BMP_256COLOR : colors == 0 ? BMP_TRUECOLOR : 0);
+    const WPARAM DEPTH_FLAGS[] = {0, BMP_256COLOR, BMP_TRUECOLOR};
+    return (large ? BMP_LARGE : 0) | DEPTH_FLAGS[depth];
 }
 
 RECT WindowArea(HWND window, bool withMenus)

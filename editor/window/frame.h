@@ -35,10 +35,10 @@ struct Editor {
     HMENU editMenu = nullptr, pluginMenu = nullptr;
     View view;
 
-    // The toolbar's pictures: 16 x 16 or 24 x 24, and 16, 256 or 0 (true) colours; the bitmap the plug-in
-    // named for them.
+    // The toolbar's pictures: 24 x 24 when large, else 16 x 16; 16, 256 or true colours by depth 0 to 2; the
+    // bitmap the plug-in named for them.
     bool large = false;
-    int colors = 16;
+    int depth = 0;
     HIMAGELIST images = nullptr;
     PluginBitmap bitmap;
     std::wstring tooltip; // kept for the tooltip control, which reads it after the notice returns
@@ -55,7 +55,7 @@ Editor* FindEditor(int number);
 const std::vector<Editor*>& AllEditors();
 void CloseEditors();
 
-// The PIP_GET_BITMAP flags for a toolbar of this size and depth (16, 256 or 0 for true colour).
-WPARAM BitmapFlags(bool large, int colors);
+// The PIP_GET_BITMAP flags for a toolbar of this size and depth.
+WPARAM BitmapFlags(bool large, int depth);
 // The area of the screen that a window covers, together with the pop-up menus the thread shows.
 RECT WindowArea(HWND window, bool withMenus);

@@ -57,34 +57,26 @@ void PrintPresentation(Editor* editor)
 
     // The toolbar in each of the View menu's modes, then back to the mode it had.
     bool large = editor->large;
-    int colors = editor->colors;
-    static const struct {
-        UINT size, depth;
-        const wchar_t* name;
-    } MODES[] = {
-        {ID_VIEW_SMALL, ID_VIEW_16_COLORS, L"small, 16 colours"},
-        {ID_VIEW_SMALL, ID_VIEW_256_COLORS, L"small, 256 colours"},
-        {ID_VIEW_SMALL, ID_VIEW_TRUE_COLOR, L"small, true colour"},
-        {ID_VIEW_LARGE, ID_VIEW_16_COLORS, L"large, 16 colours"},
-        {ID_VIEW_LARGE, ID_VIEW_256_COLORS, L"large, 256 colours"},
-        {ID_VIEW_LARGE, ID_VIEW_TRUE_COLOR, L"large, true colour"},
-    };
-    for (const auto& mode : MODES) {
-        SendMessageW(editor->frame, WM_COMMAND, mode.size, 0);
-        SendMessageW(editor->frame, WM_COMMAND, mode.depth, 0);
-        int width = 0, height = 0;
-        HIMAGELIST images = reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0));
-        ImageList_GetIconSize(images, &width, &height);
-        const PluginBitmap& bitmap = editor->bitmap;
-        std::wstring format = bitmap.colors ? Format(L"%d palette colours", bitmap.colors) : std::wstring(L"no palette");
-        format = bitmap.width == 0 ? std::wstring(L"no such bitmap in the module")
-                                   : Format(L"%dx%d, %d bits a pixel, %ls", bitmap.width, bitmap.height, bitmap.bits,
-                                            format.c_str());
-        Say(Format(L"  toolbar %ls: 0x%X (bitmap) with flags 0x%X answers %u (%ls), button picture %dx%d",
-                   mode.name, PIP_GET_BITMAP, static_cast<unsigned>(BitmapFlags(editor->large, editor->colors)),
-                   editor->bitmap.number, format.c_str(), width, height));
+    int depth = editor->depth;
+    const wchar_t* const DEPTHS[] = {L"16 colours", L"256 colours", L"true colour"};
+    for (int size = 0; size < 2; size++) {
+        for (int each = 0; each < 3; each++) {
+            SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_SMALL + size, 0);
+            SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_16_COLORS + each, 0);
+            int width = 0, height = 0;
+            ImageList_GetIconSize(reinterpret_cast<HIMAGELIST>(SendMessageW(editor->toolbar, TB_GETIMAGELIST, 0, 0)),
+                                  &width, &height);
+            const PluginBitmap& bitmap = editor->bitmap;
+            std::wstring format =
+                bitmap.width == 0 ? std::wstring(L"no such bitmap in the module")
+                : Format(L"%dx%d, %d bits a pixel, ", bitmap.width, bitmap.height, bitmap.bits) +
+                      (bitmap.colors ? Format(L"%d palette colours", bitmap.colors) : std::wstring(L"no palette"));
+            Say(Format(L"  toolbar %ls, %ls: 0x%X (bitmap) with flags 0x%X answers %u (%ls), button picture %dx%d",
+                       size ? L"large" : L"small", DEPTHS[each], PIP_GET_BITMAP,
+                       static_cast<unsigned>(BitmapFlags(editor->large, editor->depth)), bitmap.number,
+                       format.c_str(), width, height));
+        }
     }
-    SendMessageW(editor->frame, WM_COMMAND, large ? ID_VIEW_LARGE : ID_VIEW_SMALL, 0);
-    SendMessageW(editor->frame, WM_COMMAND,
-                 colors == 16 ? ID_VIEW_16_COLORS : colors == 256 ? ID_VIEW_256_COLORS : ID_VIEW_TRUE_COLOR, 0);
+    SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_SMALL + large, 0);
+    SendMessageW(editor->frame, WM_COMMAND, ID_VIEW_16_COLORS + depth, 0);
 }

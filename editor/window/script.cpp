@@ -1,20 +1,20 @@
 // The scripted mode's player: it works the windows through their own commands and answers the dialogs.
 //
-// The colour dialog and the message box are answered with the dialog driver, from a timer that their modal
-// loops dispatch on this same thread.
+// The colour dialog, the message box and the Plug-ins menu are worked with the dialog driver, from a timer
+// that their modal loops dispatch on this same thread.
 #include "script.h"
 
 #include "color_dialog_plan.h"
 #include "dialog_driver.h"
-#include "frame.h"
 #include "presentation.h"
 #include "screenshot.h"
 #include "text.h"
 #include "text_forms.h"
 #include "transcript.h"
 
-#include <colordlg.h>
-#include <wchar.h>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 
 void PumpMessages(DWORD milliseconds)
 {
@@ -45,14 +45,11 @@ const int PAINT_TICKS = 3;
 
 std::wstring Shots; // the screenshots' folder, empty for none
 
-std::wstring ShotPath(const std::wstring& name)
+// Saves the area as the named screenshot; true as well when no screenshots are asked for.
+bool Shoot(const RECT& area, const std::wstring& name)
 {
-    return Shots + L"\\" + name;
-}
-
-bool Shoot(const RECT& area, const std::wstring& path)
-{
-    if (SaveScreenshot(area, path))
+    std::wstring path = Shots + L"\\" + name;
+    if (Shots.empty() || SaveScreenshot(area, path))
         return true;
     Complain(L"cannot save the screenshot " + path);
     return false;
@@ -63,45 +60,33 @@ bool NoUnexpectedWindow()
 {
     char first[512];
     int closed = UnexpectedWindowsClosed(first, sizeof first);
-    if (closed == 0)
-        return true;
-    Say(Format(L"  unexpected: %d window(s) closed, the first: ", closed) + FromUtf8(first));
-    return false;
+    if (closed > 0)
+        Say(Format(L"  unexpected: %d window(s) closed, the first: ", closed) + FromUtf8(first));
+    return closed == 0;
 }
 
 // A window that a step awaits (the colour dialog, the uninstall question, the Plug-ins menu): found within
 // the dialog driver's patience, given time to paint and shot, then worked one action a tick.
 struct Awaited {
-    HWND (*find)(HWND owner) = nullptr;
-    bool (*opened)(Awaited* awaited) = nullptr; // says what opened; false when it shows what it must not
-    bool (*act)(Awaited* awaited) = nullptr;    // takes the next action; true when the window is done with
-    const wchar_t* missing = nullptr;           // what the transcript says when it never opens, or null
-    std::wstring shot;                // where its screenshot goes, or empty
+    HWND (*find)(HWND owner);
+    bool (*opened)(Awaited* awaited); // says what opened; false when it shows what it must not
+    bool (*act)(Awaited* awaited);    // takes the next action; true when the window is done with
+    const wchar_t* missing;           // what the transcript says when it never opens, or null
+    std::wstring shot;                // the screenshot's name
     bool withMenus = false;           // the shot is of the owner with its pop-up menus
-    HWND owner = nullptr, window = nullptr;
+    HWND window = nullptr;
     int ticks = 0;
     bool done = false, failed = false;
     // The colour dialog's plan and the colour it opened on; the uninstall question's answer.
-    ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS];
+    ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS] = {};
     int actions = 0, taken = 0;
     COLORREF openedOn = 0;
     bool agree = false;
 };
 
-void Expect(Awaited* awaited, HWND (*find)(HWND), bool (*opened)(Awaited*), bool (*act)(Awaited*),
-            const wchar_t* missing, const std::wstring& shot)
-{
-    awaited->find = find;
-    awaited->opened = opened;
-    awaited->act = act;
-    awaited->missing = missing;
-    awaited->shot = Shots.empty() ? std::wstring() : ShotPath(shot);
-}
-
 BOOL Await(HWND owner, void* context)
 {
     Awaited* awaited = static_cast<Awaited*>(context);
-    awaited->owner = owner;
     if (!awaited->window) {
         awaited->window = awaited->find(owner);
         if (awaited->window) {
@@ -119,9 +104,8 @@ BOOL Await(HWND owner, void* context)
     }
     if (++awaited->ticks < PAINT_TICKS)
         return FALSE;
-    HWND shown = awaited->withMenus ? owner : awaited->window;
-    if (awaited->ticks == PAINT_TICKS && !awaited->shot.empty() &&
-        !Shoot(WindowArea(shown, awaited->withMenus), awaited->shot))
+    if (awaited->ticks == PAINT_TICKS &&
+        !Shoot(WindowArea(awaited->withMenus ? owner : awaited->window, awaited->withMenus), awaited->shot))
         awaited->failed = true;
     awaited->done = awaited->act(awaited);
     return awaited->done;
@@ -141,12 +125,9 @@ bool PlayAwaiting(Editor* editor, Awaited* awaited, UINT command)
 // The colour dialog: what it opened on, then its plan, each action said in the transcript as it is taken.
 bool ColorDialogOpened(Awaited* awaited)
 {
-    if (ReadColorDialogRgb(awaited->window, &awaited->openedOn)) {
-        Say(L"  dialog: opens on " + ColorText(awaited->openedOn));
-        return true;
-    }
-    Say(L"  dialog: opens showing no colour");
-    return false;
+    bool read = ReadColorDialogRgb(awaited->window, &awaited->openedOn) != FALSE;
+    Say(read ? L"  dialog: opens on " + ColorText(awaited->openedOn) : L"  dialog: opens showing no colour");
+    return read;
 }
 
 bool TakeColorDialogStep(Awaited* awaited)
@@ -156,6 +137,7 @@ bool TakeColorDialogStep(Awaited* awaited)
         Say(L"  dialog: Cancel");
     COLORREF shown = 0;
     bool done = TakeColorDialogAction(awaited->window, action, awaited->openedOn, &shown) != FALSE;
+    bool ok = action.kind == PRESS_OK || action.kind == PRESS_OPENED_OK;
     if (action.kind == CLICK_CELL && !done)
         Say(L"  dialog: has no custom colours to click");
     else if (action.kind == PRESS_ADD && !done)
@@ -164,13 +146,11 @@ bool TakeColorDialogStep(Awaited* awaited)
         Say(Format(L"  dialog: custom colour %d set to ", action.slot + 1) + ColorText(action.color));
     else if (action.kind == CHECK_COLOR && !done)
         Say(Format(L"  dialog: custom colour %d shows ", action.slot + 1) + ColorText(shown));
-    else if (action.kind == PRESS_OK || action.kind == PRESS_OPENED_OK) {
-        if (!done)
-            Say(L"  dialog: shows " + ColorText(shown) + L" instead of " +
-                ColorText(action.kind == PRESS_OK ? action.color : awaited->openedOn));
-        Say(action.kind == PRESS_OK ? L"  dialog: OK with " + ColorText(shown)
-                                    : std::wstring(L"  dialog: OK, colour unchanged"));
-    }
+    else if (ok && !done)
+        Say(L"  dialog: shows " + ColorText(shown) + L" instead of " +
+            ColorText(action.kind == PRESS_OK ? action.color : awaited->openedOn));
+    if (ok)
+        Say(action.kind == PRESS_OK ? L"  dialog: OK with " + ColorText(shown) : L"  dialog: OK, colour unchanged");
     awaited->failed |= !done;
     // Without custom colours to click the rest of them cannot be set: on to the answer.
     while (action.kind == CLICK_CELL && !done && awaited->plan[awaited->taken].slot >= 0)
@@ -209,9 +189,8 @@ HWND FindMenu(HWND)
 
 bool ShootMenu(Editor* editor, const std::wstring& name)
 {
-    Awaited menu;
-    Expect(&menu, FindMenu, [](Awaited*) { return true; }, [](Awaited*) { return EndMenu() || true; }, nullptr, name);
-    menu.withMenus = true;
+    Awaited menu = {FindMenu, [](Awaited*) { return true; }, [](Awaited*) { return EndMenu() || true; }, nullptr, name,
+                    true};
     if (!StartDialogWatch(editor->frame, Await, &menu, TICK_MS))
         return false;
     PostMessageW(editor->frame, WM_SYSCOMMAND, SC_KEYMENU, L'p');
@@ -226,8 +205,7 @@ bool ShootMenu(Editor* editor, const std::wstring& name)
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
 Editor* WindowFor(const EditorStep& step)
 {
-    int number = step.window;
-    while (!FindEditor(number)) {
+    while (!FindEditor(step.window)) {
         // While none has closed, the windows are numbered 1 to their count.
         size_t count = AllEditors().size();
         if (!FindEditor(static_cast<int>(count)))
@@ -236,7 +214,7 @@ Editor* WindowFor(const EditorStep& step)
         if (AllEditors().size() == count)
             return nullptr;
     }
-    Editor* editor = FindEditor(number);
+    Editor* editor = FindEditor(step.window);
     if (GetForegroundWindow() != editor->frame) {
         SetForegroundWindow(editor->frame);
         PumpMessages(TICK_MS);
@@ -250,36 +228,14 @@ Editor* WindowFor(const EditorStep& step)
 void ApplyEdits(Editor* editor, const EditorStep& step)
 {
     for (const EditAction& edit : step.edits) {
-        switch (edit.kind) {
-        case EDIT_TYPE: TypeText(&editor->view, FromUtf8(edit.text)); break;
-        case EDIT_SAVE: SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0); break;
-        case EDIT_OVERWRITE_ON:
-        case EDIT_OVERWRITE_OFF:
-            if (OverwriteOn() != (edit.kind == EDIT_OVERWRITE_ON))
-                SendMessageW(editor->frame, WM_COMMAND, ID_EDIT_OVERWRITE, 0);
-            break;
-        }
+        if (edit.kind == EDIT_TYPE)
+            TypeText(&editor->view, FromUtf8(edit.text));
+        else if (edit.kind == EDIT_SAVE)
+            SendMessageW(editor->frame, WM_COMMAND, ID_FILE_SAVE, 0);
+        else if (OverwriteOn() != (edit.kind == EDIT_OVERWRITE_ON))
+            SendMessageW(editor->frame, WM_COMMAND, ID_EDIT_OVERWRITE, 0);
         PumpMessages(TICK_MS);
     }
-}
-
-// A UTF-8 file's text with the view's line breaks; false when it cannot be read.
-bool ReadTextFile(const std::wstring& path, std::wstring* text)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    std::string bytes;
-    char chunk[65536];
-    DWORD read = 0;
-    bool ok = true;
-    while ((ok = ReadFile(file, chunk, sizeof chunk, &read, nullptr) != 0) && read > 0)
-        bytes.append(chunk, read);
-    CloseHandle(file);
-    if (bytes.compare(0, 3, "\xEF\xBB\xBF") == 0)
-        bytes.erase(0, 3);
-    *text = ViewLineBreaks(FromUtf8(bytes));
-    return ok;
 }
 
 // The document of a run as its options set it up. False, having said why, when the view cannot hold it.
@@ -288,9 +244,14 @@ bool SetUpDocument(Editor* editor, const EditorStep& run)
     if (run.limit)
         SetDocumentLimit(&editor->view, run.limit);
     std::wstring text = ViewLineBreaks(FromUtf8(run.text)), file = FromUtf8(run.textFile);
-    if (!file.empty() && !ReadTextFile(file, &text)) {
-        Complain(L"cannot read the text file " + file);
-        return false;
+    if (!file.empty()) {
+        std::ifstream in(std::filesystem::path(file), std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in) {
+            Complain(L"cannot read the text file " + file);
+            return false;
+        }
+        text = ViewLineBreaks(FromUtf8(bytes.compare(0, 3, "\xEF\xBB\xBF") ? bytes : bytes.substr(3)));
     }
     if ((run.setText || !file.empty()) && !OpenDocument(&editor->view, text)) {
         Complain(Format(L"window %d cannot hold a document of %lu characters", editor->number,
@@ -302,47 +263,42 @@ bool SetUpDocument(Editor* editor, const EditorStep& run)
         Say(L"  editor: the document has no " + Quoted(selection));
         return false;
     }
-    return true;
-}
-
-bool PlayRun(int number, const EditorStep& run)
-{
-    const EditorStep& step = run;
-    Say(Format(L"run %d in window %d", number, step.window));
-    Editor* editor = WindowFor(step);
-    if (!editor) {
-        Say(L"  editor: the window cannot be opened");
-        return false;
-    }
-    if (!SetUpDocument(editor, run))
-        return false;
     std::wstring selected = SelectedText(&editor->view);
     Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)) +
         (selected.empty() ? std::wstring(L", nothing selected") : L", selected " + Quoted(selected)));
-    ApplyEdits(editor, step);
-    if (!PluginLoaded()) {
-        Say(L"  editor: no plug-in is loaded");
-        return false;
-    }
-    PumpMessages(2 * TICK_MS);
+    return true;
+}
 
-    bool ok = true;
+// The step's window with its document and edits as the step says; null, having said why, when it cannot be.
+Editor* PrepareStep(const EditorStep& step)
+{
+    Editor* editor = WindowFor(step);
+    if (!editor)
+        Say(L"  editor: the window cannot be opened");
+    if (!editor || (step.kind == STEP_RUN && !SetUpDocument(editor, step)))
+        return nullptr;
+    ApplyEdits(editor, step);
+    if (step.kind != STEP_PRESENT && !PluginLoaded()) {
+        Say(L"  editor: no plug-in is loaded");
+        return nullptr;
+    }
+    return editor;
+}
+
+bool PlayRun(Editor* editor, int number, const EditorStep& run)
+{
+    PumpMessages(2 * TICK_MS);
     std::wstring prefix = Format(L"run%d-", number);
-    if (!Shots.empty())
-        ok &= ShootMenu(editor, prefix + L"menu.png");
+    bool ok = Shots.empty() || ShootMenu(editor, prefix + L"menu.png");
 
     int insertions = editor->view.insertions;
-    Awaited dialog;
-    Expect(&dialog, FindColorDialog, ColorDialogOpened, TakeColorDialogStep, L"  dialog: did not open",
-           prefix + L"dialog.png");
-    int slots[CUSTOM_COLOR_SLOTS];
+    Awaited dialog = {FindColorDialog, ColorDialogOpened, TakeColorDialogStep, L"  dialog: did not open",
+                      prefix + L"dialog.png"};
+    int slots[CUSTOM_COLOR_SLOTS], customs = 0;
     COLORREF colors[CUSTOM_COLOR_SLOTS];
-    int customs = 0;
-    for (const CustomColorSetting& custom : run.customColors) {
-        if (customs < CUSTOM_COLOR_SLOTS) {
-            slots[customs] = custom.slot;
-            colors[customs++] = custom.color;
-        }
+    for (size_t i = 0; i < run.customColors.size() && customs < CUSTOM_COLOR_SLOTS; i++, customs++) {
+        slots[customs] = run.customColors[i].slot;
+        colors[customs] = run.customColors[i].color;
     }
     dialog.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
                                      run.chosen, dialog.plan);
@@ -351,33 +307,18 @@ bool PlayRun(int number, const EditorStep& run)
     // The command may open no dialog: that is the plug-in's business, and the answer goes unused.
     if (!dialog.window && !dialog.failed)
         Say(L"  dialog: none opened, the answer goes unused");
-    ok &= !dialog.failed;
     if (editor->view.insertions == insertions)
         Say(L"  editor: nothing entered");
 
     PumpMessages(4 * TICK_MS);
     Say(L"  editor: document " + DocumentSummary(DocumentText(&editor->view)));
-    if (!Shots.empty())
-        ok &= Shoot(WindowArea(editor->frame, false), ShotPath(prefix + L"window.png"));
-    return ok;
+    return Shoot(WindowArea(editor->frame, false), prefix + L"window.png") && ok && !dialog.failed;
 }
 
-bool PlayUninstall(const EditorStep& step)
+bool PlayUninstall(Editor* editor, const EditorStep& step)
 {
-    Say(Format(L"uninstall in window %d", step.window));
-    Editor* editor = WindowFor(step);
-    if (!editor) {
-        Say(L"  editor: the window cannot be opened");
-        return false;
-    }
-    ApplyEdits(editor, step);
-    if (!PluginLoaded()) {
-        Say(L"  editor: no plug-in is loaded");
-        return false;
-    }
     std::wstring path = PluginPath();
-    Awaited box;
-    Expect(&box, FindMessageBox, MessageBoxOpened, AnswerMessageBox, nullptr, L"uninstall.png");
+    Awaited box = {FindMessageBox, MessageBoxOpened, AnswerMessageBox, nullptr, L"uninstall.png"};
     box.agree = step.agree;
     if (!PlayAwaiting(editor, &box, ID_PLUGIN_UNINSTALL))
         return false;
@@ -413,29 +354,18 @@ bool PlayScript(const EditorArguments& script, const std::wstring& shots)
     bool ok = true;
     int runs = 0;
     for (const EditorStep& step : script.steps) {
-        bool played = true;
-        std::wstring title;
-        switch (step.kind) {
-        case STEP_RUN:
-            title = Format(L"run %d in window %d", runs + 1, step.window);
-            played = PlayRun(++runs, step);
-            break;
-        case STEP_PRESENT: {
-            title = Format(L"presentation in window %d", step.window);
-            Say(title);
-            Editor* editor = WindowFor(step);
-            if (editor) {
-                ApplyEdits(editor, step);
-                PrintPresentation(editor);
-            }
-            played = editor != nullptr;
-            break;
-        }
-        case STEP_UNINSTALL:
-            title = Format(L"uninstall in window %d", step.window);
-            played = PlayUninstall(step);
-            break;
-        }
+        std::wstring title =
+            step.kind == STEP_RUN ? Format(L"run %d in window %d", ++runs, step.window)
+            : Format(step.kind == STEP_PRESENT ? L"presentation in window %d" : L"uninstall in window %d", step.window);
+        Say(title);
+        Editor* editor = PrepareStep(step);
+        bool played = editor != nullptr;
+        if (editor && step.kind == STEP_RUN)
+            played = PlayRun(editor, runs, step);
+        else if (editor && step.kind == STEP_UNINSTALL)
+            played = PlayUninstall(editor, step);
+        else if (editor)
+            PrintPresentation(editor);
         // A lost text says so itself; any other failure is named here, so that stderr never stays silent.
         bool kept = NothingLost();
         if (!played && kept)
