@@ -21,38 +21,24 @@ bool WritePng(const std::wstring& path, int width, int height, UINT stride, BYTE
     IWICBitmapFrameEncode* frame = nullptr;
     IPropertyBag2* options = nullptr;
     WICPixelFormatGUID format = GUID_WICPixelFormat24bppBGR;
-    HRESULT result = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory));
-    if (SUCCEEDED(result))
-        result = factory->CreateStream(&stream);
-    if (SUCCEEDED(result))
-        result = stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE);
-    if (SUCCEEDED(result))
-        result = factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder);
-    if (SUCCEEDED(result))
-        result = encoder->Initialize(stream, WICBitmapEncoderNoCache);
-    if (SUCCEEDED(result))
-        result = encoder->CreateNewFrame(&frame, &options);
-    if (SUCCEEDED(result))
-        result = frame->Initialize(options);
-    if (SUCCEEDED(result))
-        result = frame->SetSize(width, height);
-    if (SUCCEEDED(result))
-        result = frame->SetPixelFormat(&format);
     // The encoder may only offer another format; the pixels are 24-bit BGR and nothing else.
-    if (SUCCEEDED(result) && !IsEqualGUID(format, GUID_WICPixelFormat24bppBGR))
-        result = E_FAIL;
-    if (SUCCEEDED(result))
-        result = frame->WritePixels(height, stride, stride * height, pixels);
-    if (SUCCEEDED(result))
-        result = frame->Commit();
-    if (SUCCEEDED(result))
-        result = encoder->Commit();
+    bool written =
+        SUCCEEDED(CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&factory))) &&
+        SUCCEEDED(factory->CreateStream(&stream)) &&
+        SUCCEEDED(stream->InitializeFromFilename(path.c_str(), GENERIC_WRITE)) &&
+        SUCCEEDED(factory->CreateEncoder(GUID_ContainerFormatPng, nullptr, &encoder)) &&
+        SUCCEEDED(encoder->Initialize(stream, WICBitmapEncoderNoCache)) &&
+        SUCCEEDED(encoder->CreateNewFrame(&frame, &options)) && SUCCEEDED(frame->Initialize(options)) &&
+        SUCCEEDED(frame->SetSize(width, height)) && SUCCEEDED(frame->SetPixelFormat(&format)) &&
+        IsEqualGUID(format, GUID_WICPixelFormat24bppBGR) &&
+        SUCCEEDED(frame->WritePixels(height, stride, stride * height, pixels)) && SUCCEEDED(frame->Commit()) &&
+        SUCCEEDED(encoder->Commit());
     Release(options);
     Release(frame);
     Release(encoder);
     Release(stream);
     Release(factory);
-    return SUCCEEDED(result);
+    return written;
 }
 
 } // namespace

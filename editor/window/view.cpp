@@ -7,6 +7,8 @@
 #include "text_forms.h"
 #include "transcript.h"
 
+#include <algorithm>
+
 namespace {
 
 bool Overwrite; // the user's Edit > Overwrite setting, for every view
@@ -93,45 +95,41 @@ LRESULT AnswerSelectionRequest(View* view, WPARAM capacity, LPARAM buffer)
 }
 
 // MSG_INSERT_TEXT: the ANSI text takes the selection's place, or in overwrite mode with nothing selected
-// the characters after the caret up to the line's end. The document afterwards is checked against what it
-// must hold; if the view did not take the text, it gets its text back and the failure is kept for the run.
+// the characters after the caret up to the line's end.
 LRESULT AnswerInsertText(View* view, WPARAM mode, LPARAM text)
 {
-    bool terminated;
     const char* ansi = reinterpret_cast<const char*>(text);
-    size_t length = InsertedTextLength(ansi, static_cast<size_t>(-1), &terminated);
     if (!ansi) {
         Say(L"  editor: asked to enter no text (a null pointer), ignored");
         return 0;
     }
-    std::wstring wide = ViewLineBreaks(FromAnsi(std::string(ansi, length)));
+    bool terminated;
+    std::wstring wide =
+        ViewLineBreaks(FromAnsi(std::string(ansi, InsertedTextLength(ansi, static_cast<size_t>(-1), &terminated))));
     WPARAM how = mode & 0xF;
     bool overwrite = how == INSERT_OVERWRITE || (how == INSERT_AS_SET && Overwrite);
     Say(L"  editor: enters " + Quoted(wide) + (overwrite ? L", overwriting" : L""));
 
     std::wstring before = DocumentText(view);
-    DWORD start = 0, end = 0;
-    GetSelection(view, &start, &end);
-    const DWORD selectedFrom = start, selectedTo = end;
+    DWORD from = 0, to = 0;
+    GetSelection(view, &from, &to);
+    DWORD end = to;
     const bool wasModified = view->modified;
     // The plug-in hears of the change once it is whole (after this message), or of nothing if it failed.
     bool telling = view->telling;
     view->telling = true;
-    if (overwrite && start == end) {
-        size_t lineEnd = before.find(L'\r', start);
-        size_t last = lineEnd == std::wstring::npos ? before.size() : lineEnd;
-        end = static_cast<DWORD>(start + wide.size() < last ? start + wide.size() : last);
-        SendMessageW(view->hwnd, EM_SETSEL, start, end);
+    if (overwrite && from == to) {
+        size_t lineEnd = before.find(L'\r', from);
+        end = static_cast<DWORD>(std::min(from + wide.size(), lineEnd == std::wstring::npos ? before.size() : lineEnd));
+        SendMessageW(view->hwnd, EM_SETSEL, from, end);
     }
-    std::wstring expected = before.substr(0, start) + wide + before.substr(end);
     SendMessageW(view->hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
-    bool entered = DocumentText(view) == expected;
-    if (!entered) {
-        view->modified = wasModified;
-        RestoreDocument(view, before, selectedFrom, selectedTo);
-    }
+    bool entered = DocumentText(view) == before.substr(0, from) + wide + before.substr(end);
     view->telling = telling;
     if (!entered) {
+        // The view held less than the whole: it gets its text back, and the failure is kept for the run.
+        view->modified = wasModified;
+        RestoreDocument(view, before, from, to);
         view->failure = Format(L"window %d cannot enter %ls: its document of %lu characters would exceed what "
                                L"the view holds; the document keeps its text",
                                view->number, Quoted(wide).c_str(), static_cast<unsigned long>(before.size()));
