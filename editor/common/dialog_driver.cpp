@@ -6,34 +6,27 @@
 // The static control that holds a message box's text.
 static const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
 
-struct OwnedDialogSearch {
-    HWND owner;
-    int requiredControl; // a control the dialog must have
-    HWND found;
-};
-
-static BOOL CALLBACK CheckOwnedDialog(HWND hwnd, LPARAM lParam)
-{
-    OwnedDialogSearch* search = reinterpret_cast<OwnedDialogSearch*>(lParam);
-    char className[16];
-    if (GetWindow(hwnd, GW_OWNER) != search->owner || !IsWindowVisible(hwnd))
-        return TRUE;
-    if (!GetClassNameA(hwnd, className, sizeof className) || lstrcmpA(className, "#32770") != 0)
-        return TRUE;
-    if (!GetDlgItem(hwnd, search->requiredControl))
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
 // The dialog that a finder last returned: the running watch does not count it as unexpected.
 static HWND ExpectedDialog;
 
+// The next visible top-level window of the calling thread after `after` (null: the first), of the class
+// given (null: any).
+static HWND NextThreadWindow(HWND after, const char* className)
+{
+    while ((after = FindWindowExA(nullptr, after, className, nullptr)) != nullptr) {
+        if (IsWindowVisible(after) && GetWindowThreadProcessId(after, nullptr) == GetCurrentThreadId())
+            return after;
+    }
+    return nullptr;
+}
+
 static HWND FindDialogWith(HWND owner, int requiredControl)
 {
-    OwnedDialogSearch search = {owner, requiredControl, nullptr};
-    EnumThreadWindows(GetCurrentThreadId(), CheckOwnedDialog, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    for (HWND dialog = nullptr; (dialog = NextThreadWindow(dialog, "#32770")) != nullptr;) {
+        if (GetWindow(dialog, GW_OWNER) == owner && GetDlgItem(dialog, requiredControl))
+            return dialog;
+    }
+    return nullptr;
 }
 
 static HWND Expect(HWND dialog)
@@ -139,48 +132,38 @@ static void DescribeWindow(HWND hwnd, char* description, int size)
     AppendUtf8(description, size, L"\"");
 }
 
-struct UnexpectedSearch {
-    HWND owner;
-    HWND found;
-};
-
-static BOOL CALLBACK CheckUnexpected(HWND hwnd, LPARAM lParam)
+// Menus and tooltips come and go with the user's pointer and keys; other windows of the owner's class are
+// the caller's own, such as further editor windows.
+static BOOL IsUnexpected(HWND hwnd, HWND owner)
 {
-    UnexpectedSearch* search = reinterpret_cast<UnexpectedSearch*>(lParam);
-    // Menus and tooltips come and go with the user's pointer and keys; other windows of the owner's class
-    // are the caller's own, such as further editor windows.
     WCHAR className[64] = L"", ownerClass[64] = L"";
-    if (hwnd == search->owner || hwnd == ExpectedDialog || !IsWindowVisible(hwnd) ||
-        !GetClassNameW(hwnd, className, 64))
-        return TRUE;
-    GetClassNameW(search->owner, ownerClass, 64);
-    if (lstrcmpW(className, L"#32768") == 0 || lstrcmpW(className, L"tooltips_class32") == 0 ||
-        lstrcmpW(className, ownerClass) == 0)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
+    GetClassNameW(hwnd, className, 64);
+    GetClassNameW(owner, ownerClass, 64);
+    return hwnd != owner && hwnd != ExpectedDialog && className[0] && lstrcmpW(className, L"#32768") != 0 &&
+           lstrcmpW(className, L"tooltips_class32") != 0 && lstrcmpW(className, ownerClass) != 0;
 }
 
 // Closes each unexpected window as it is found, and keeps the first one's description.
 static void CloseUnexpectedWindows(HWND owner)
 {
     for (int closed = 0; closed < 8; closed++) {
-        UnexpectedSearch search = {owner, nullptr};
-        EnumThreadWindows(GetCurrentThreadId(), CheckUnexpected, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
+        HWND found = NextThreadWindow(nullptr, nullptr);
+        while (found && !IsUnexpected(found, owner))
+            found = NextThreadWindow(found, nullptr);
+        if (!found)
             return;
         if (UnexpectedCount++ == 0)
-            DescribeWindow(search.found, UnexpectedDescription, sizeof UnexpectedDescription);
+            DescribeWindow(found, UnexpectedDescription, sizeof UnexpectedDescription);
         char className[8] = "";
-        GetClassNameA(search.found, className, sizeof className);
+        GetClassNameA(found, className, sizeof className);
         // A modal dialog's loop ends once EndDialog has marked it, and the window is gone right after.
         if (lstrcmpA(className, "#32770") == 0)
-            EndDialog(search.found, IDCANCEL);
+            EndDialog(found, IDCANCEL);
         else
-            DestroyWindow(search.found);
+            DestroyWindow(found);
         // Hidden by EndDialog or destroyed, so the next search does not find it again.
-        if (IsWindow(search.found) && IsWindowVisible(search.found))
-            ShowWindow(search.found, SW_HIDE);
+        if (IsWindow(found) && IsWindowVisible(found))
+            ShowWindow(found, SW_HIDE);
     }
 }
 

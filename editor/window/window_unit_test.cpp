@@ -1,5 +1,7 @@
-// Tests of huebird-window's parts that need no window but Windows' code pages: its ANSI conversions, and its
-// answer to the selection request on the table that the console's tests run too. Usage: window_unit_test ansi
+// Tests of huebird-window's parts that need Windows but no editor window: its ANSI conversions and its answer
+// to the selection request on the table that the console's tests run too (ansi), and the dialog watch's
+// closing of windows that nobody awaits (watch). Usage: window_unit_test ansi|watch
+#include "dialog_driver.h"
 #include "editor_answers.h"
 #include "selection_test_cases.h"
 #include "text.h"
@@ -59,14 +61,68 @@ void TestAnsi()
     }
 }
 
+// A watch's handler that awaits nothing: every window but the owner's kind is unexpected.
+BOOL AwaitNothing(HWND, void*)
+{
+    return FALSE;
+}
+
+HWND OpenWindow(const wchar_t* className, const wchar_t* title, DWORD style)
+{
+    return CreateWindowExW(0, className, title, style | WS_VISIBLE, 0, 0, 200, 100, nullptr, nullptr,
+                           GetModuleHandleW(nullptr), nullptr);
+}
+
+void TestWatch()
+{
+    WNDCLASSW ownerClass = {};
+    ownerClass.lpfnWndProc = DefWindowProcW;
+    ownerClass.hInstance = GetModuleHandleW(nullptr);
+    ownerClass.lpszClassName = L"WatchTestOwner";
+    RegisterClassW(&ownerClass);
+    HWND owner = OpenWindow(L"WatchTestOwner", L"owner", WS_OVERLAPPEDWINDOW);
+    HWND sibling = OpenWindow(L"WatchTestOwner", L"another window of the owner's kind", WS_OVERLAPPEDWINDOW);
+    if (!StartDialogWatch(owner, AwaitNothing, nullptr, 20)) {
+        Fail(L"expected the watch to start");
+        return;
+    }
+    if (StartDialogWatch(owner, AwaitNothing, nullptr, 20))
+        Fail(L"expected a second watch to be refused while one runs");
+    // A modal message box returns only once the watch has ended it, as if cancelled.
+    int answer = MessageBoxW(owner, L"Unexpected question", L"Surprise", MB_OKCANCEL);
+    HWND stray = OpenWindow(L"STATIC", L"stray", WS_POPUP);
+    for (DWORD start = GetTickCount(); IsWindow(stray) && GetTickCount() - start < 5000;) {
+        MSG message;
+        if (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        else
+            Sleep(10);
+    }
+    StopDialogWatch();
+    char first[512];
+    int closed = UnexpectedWindowsClosed(first, sizeof first);
+    const char expected[] = "class \"#32770\", caption \"Surprise\", text \"Unexpected question\"";
+    if (answer != IDCANCEL || closed != 2 || strcmp(first, expected) != 0)
+        Fail(Format(L"expected the message box cancelled and 2 windows closed, the first %hs; got answer %d, %d "
+                    L"closed, the first %hs", expected, answer, closed, first));
+    if (IsWindow(stray) || !IsWindow(owner) || !IsWindow(sibling))
+        Fail(L"expected the stray window destroyed and the owner's kind kept");
+    DestroyWindow(sibling);
+    DestroyWindow(owner);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 2 || std::wstring(argv[1]) != L"ansi") {
-        Complain(L"usage: window_unit_test ansi");
+    std::wstring group = argc == 2 ? argv[1] : L"";
+    if (group != L"ansi" && group != L"watch") {
+        Complain(L"usage: window_unit_test ansi|watch");
         return 2;
     }
-    TestAnsi();
+    if (group == L"ansi")
+        TestAnsi();
+    else
+        TestWatch();
     return Failures == 0 ? 0 : 1;
 }
