@@ -18,8 +18,7 @@ void HostPlugin(const Plugin& plugin);
 bool PluginLoaded();
 const wchar_t* PluginPath();
 
-// Asks the plug-in, printing each answer: its name (UTF-16 form first, the ANSI one when that answers 0),
-// its version the same way, whether it has properties and whether it takes part in its uninstall.
+// Asks the plug-in for its facts, printing each answer; texts in UTF-16 first, in ANSI when that answers 0.
 void AskPluginFacts(HWND view);
 // What the plug-in said when last asked.
 const PluginFacts& Facts();
@@ -41,8 +40,8 @@ enum PluginResource { MENU_TEXT, STATUS_MESSAGE, DEFAULT_BITMAP };
 UINT PluginResourceId(PluginResource resource);
 // A string of the plug-in's string table; empty when it has none by that number.
 std::wstring PluginString(UINT id);
-// The bitmap that PIP_GET_BITMAP names for these flags, loaded from the plug-in (null if it cannot be), its
-// number and the format its own header gives (width 0 when there is no such resource).
+// The bitmap that PIP_GET_BITMAP names for these flags, loaded (null if it cannot be), with its number and
+// the format its own header gives (width 0 when there is no such resource).
 struct PluginBitmap {
     UINT number = 0;
     int width = 0, height = 0, bits = 0, colors = 0;

@@ -1,7 +1,6 @@
-// The view: the edit control that shows a window's document. It is the window the plug-in deals with: it
-// tells the plug-in of its changes (text altered, modified state changed, selection changed, caret moved,
-// one event a call; focus gained and lost) and answers the plug-in's messages. It tells its frame what the
-// frame shows of it through the messages below, and calls nothing above it.
+// The view: the edit control that shows a window's document, and the window the plug-in deals with. It tells
+// the plug-in of its changes, one event a call, and answers its messages; it tells its frame through the
+// messages below and calls nothing above it.
 #pragma once
 
 #include "view_events.h"
@@ -42,8 +41,8 @@ void NoteTextChange(View* view);
 // Tells the plug-in of what changed in the view since it was last told.
 void TellViewChanges(View* view);
 
-// Opening a document sets its text (line breaks \r\n), all selected and unmodified, without events; false
-// if the view did not take it whole (it then holds what it held before).
+// Sets the document's text (line breaks \r\n), all selected and unmodified, without events; false, keeping
+// what it held, if the view did not take it whole.
 bool OpenDocument(View* view, const std::wstring& text);
 std::wstring DocumentText(const View* view);
 // Selects the first place where text stands; an empty text puts the caret at the end. False if absent.
