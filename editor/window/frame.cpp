@@ -108,11 +108,7 @@ void BuildToolbar(Editor* editor)
             ImageList_Add(editor->images, bitmap, nullptr);
             DeleteObject(bitmap);
         }
-        TBBUTTON button = {};
-        button.idCommand = FIRST_PLUGIN_COMMAND;
-        button.fsState = TBSTATE_ENABLED;
-        button.fsStyle = BTNS_BUTTON;
-        button.iString = -1;
+        TBBUTTON button = {0, FIRST_PLUGIN_COMMAND, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, -1};
         SendMessageW(editor->toolbar, TB_ADDBUTTONSW, 1, reinterpret_cast<LPARAM>(&button));
         RefreshCommand(editor);
     }
@@ -318,15 +314,10 @@ bool StartEditors(HINSTANCE instance)
     InitCommonControlsEx(&controls);
     DocumentFont = CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"MS Gothic");
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = FrameProc;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = CLASS_NAME;
-    return RegisterClassExW(&windowClass) != 0;
+    WNDCLASSW windowClass = {0, FrameProc, 0, 0, instance, LoadIconW(nullptr, IDI_APPLICATION),
+                             LoadCursorW(nullptr, IDC_ARROW), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1), nullptr,
+                             CLASS_NAME};
+    return RegisterClassW(&windowClass) != 0;
 }
 
 Editor* OpenEditor()
