@@ -33,11 +33,8 @@ const char USAGE_TAIL[] =
 std::wstring DefaultPlugin()
 {
     wchar_t path[MAX_PATH];
-    DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path, length);
-    size_t slash = folder.find_last_of(L"\\/");
-    folder = slash == std::wstring::npos ? std::wstring() : folder.substr(0, slash + 1);
-    return folder + L"Huebird.dll";
+    std::wstring program(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return program.substr(0, program.find_last_of(L"\\/") + 1) + L"Huebird.dll"; // npos + 1: no folder
 }
 
 // The runner sets this when it made a virtual display, which no one looks at.
@@ -114,8 +111,7 @@ int wmain(int argc, wchar_t** argv)
     }
     HostPlugin(plugin);
     std::wstring path = plugin.path;
-    size_t slash = path.find_last_of(L"\\/");
-    Say(L"start with the plug-in " + (slash == std::wstring::npos ? path : path.substr(slash + 1)));
+    Say(L"start with the plug-in " + path.substr(path.find_last_of(L"\\/") + 1));
     if (!OpenEditor()) {
         Complain(L"cannot open a window");
         return 1;
