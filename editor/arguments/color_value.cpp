@@ -3,9 +3,14 @@
 
 #include "editor/arguments/escaping.h"
 
+#include <stdlib.h>
+
+#include <algorithm>
 #include <vector>
 
 namespace {
+
+const char BLANKS[] = " \t";
 
 // The sixteen basic colour names of web pages and their colours.
 const struct {
@@ -20,79 +25,55 @@ const struct {
     {"aqua", RgbValue(0, 255, 255)},
 };
 
-bool IsBlank(char ch)
-{
-    return ch == ' ' || ch == '\t';
-}
-
-int HexDigit(char ch)
-{
-    return ch >= '0' && ch <= '9' ? ch - '0' : ch >= 'a' && ch <= 'f' ? ch - 'a' + 10 : ch >= 'A' && ch <= 'F' ? ch - 'A' + 10 : -1;
-}
-
-bool SameIgnoringCase(const std::string& text, const char* name)
-{
-    size_t i = 0;
-    for (; i < text.size() && name[i]; i++) {
-        char ch = text[i] >= 'A' && text[i] <= 'Z' ? static_cast<char>(text[i] - 'A' + 'a') : text[i];
-        if (ch != name[i])
-            return false;
-    }
-    return i == text.size() && !name[i];
-}
-
 // What a colour may be, for the message about one that is none.
 std::string NamesHint()
 {
     std::string hint = "give #RRGGBB, R,G,B or one of ";
     for (const auto& entry : COLOR_NAMES)
-        hint += std::string(entry.name) + (&entry == &COLOR_NAMES[15] ? "" : ", ");
+        hint += (&entry == COLOR_NAMES ? "" : ", ") + std::string(entry.name);
     return hint;
 }
 
 // Splits red, green and blue at commas, or at blanks when there is no comma.
 std::vector<std::string> Components(const std::string& text)
 {
-    std::vector<std::string> parts;
     bool commas = text.find(',') != std::string::npos;
-    size_t start = 0;
-    for (;;) {
-        size_t end = start;
-        while (end < text.size() && (commas ? text[end] != ',' : !IsBlank(text[end])))
-            end++;
+    std::vector<std::string> parts;
+    for (size_t start = 0, end; start <= text.size(); start = end + 1) {
+        end = std::min(commas ? text.find(',', start) : text.find_first_of(BLANKS, start), text.size());
         std::string part = Trimmed(text.substr(start, end - start));
         if (commas || !part.empty())
             parts.push_back(part);
-        if (end == text.size())
-            return parts;
-        start = end + 1;
     }
+    return parts;
 }
 
 } // namespace
 
 std::string Trimmed(const std::string& text)
 {
-    size_t start = 0, end = text.size();
-    while (start < end && IsBlank(text[start]))
-        start++;
-    while (end > start && IsBlank(text[end - 1]))
-        end--;
-    return text.substr(start, end - start);
+    size_t start = text.find_first_not_of(BLANKS);
+    return start == std::string::npos ? "" : text.substr(start, text.find_last_not_of(BLANKS) + 1 - start);
+}
+
+std::string LowerCase(const std::string& text)
+{
+    // ASCII only: the C library's tolower follows the locale (in Turkish, I does not lower to i).
+    std::string lower = text;
+    for (char& ch : lower)
+        ch = ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
+    return lower;
 }
 
 std::string ParseNumber(const std::string& text, int low, int high, int* number)
 {
     if (text.empty())
         return "a number is missing";
-    long long value = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return QuotedValue(text) + " is not a number";
-        if (value <= high)
-            value = value * 10 + (ch - '0');
-    }
-    if (value < low || value > high)
+    if (text.find_first_not_of("0123456789") != std::string::npos)
+        return QuotedValue(text) + " is not a number";
+    // Too many digits for strtoull give its largest value, which is outside the range as well.
+    unsigned long long value = strtoull(text.c_str(), nullptr, 10);
+    if (value < static_cast<unsigned long long>(low) || value > static_cast<unsigned long long>(high))
         return EscapedText(text, true) + " is outside " + std::to_string(low) + "-" + std::to_string(high);
     *number = static_cast<int>(value);
     return "";
@@ -106,14 +87,12 @@ std::string ParseColorValue(const std::string& text, ColorValue* color)
     if (value[0] == '#') {
         if (value.size() != 7)
             return QuotedValue(value) + " is not #RRGGBB: it needs exactly six hexadecimal digits";
-        int digits[6];
-        for (size_t i = 0; i < 6; i++) {
-            digits[i] = HexDigit(value[i + 1]);
-            if (digits[i] < 0)
-                return QuotedValue(value) + " is not #RRGGBB: " + QuotedValue(value.substr(i + 1, 1)) +
-                       " is not a hexadecimal digit";
-        }
-        *color = RgbValue(digits[0] * 16 + digits[1], digits[2] * 16 + digits[3], digits[4] * 16 + digits[5]);
+        size_t bad = value.find_first_not_of("0123456789abcdefABCDEF", 1);
+        if (bad != std::string::npos)
+            return QuotedValue(value) + " is not #RRGGBB: " + QuotedValue(value.substr(bad, 1)) +
+                   " is not a hexadecimal digit";
+        unsigned long code = strtoul(value.c_str() + 1, nullptr, 16);
+        *color = RgbValue(code >> 16, code >> 8 & 0xFF, code & 0xFF);
         return "";
     }
     if ((value[0] >= '0' && value[0] <= '9') || value.find(',') != std::string::npos) {
@@ -129,8 +108,9 @@ std::string ParseColorValue(const std::string& text, ColorValue* color)
         *color = RgbValue(rgb[0], rgb[1], rgb[2]);
         return "";
     }
+    std::string name = LowerCase(value);
     for (const auto& entry : COLOR_NAMES) {
-        if (SameIgnoringCase(value, entry.name)) {
+        if (name == entry.name) {
             *color = entry.color;
             return "";
         }
@@ -147,11 +127,6 @@ std::string ParseCustomValue(const std::string& text, CustomColorSetting* settin
     std::string why = ParseNumber(Trimmed(text.substr(0, equals)), 1, CUSTOM_COLOR_SLOTS, &slot);
     if (!why.empty())
         return "slot " + why;
-    ColorValue color;
-    why = ParseColorValue(text.substr(equals + 1), &color);
-    if (!why.empty())
-        return why;
     setting->slot = slot - 1;
-    setting->color = color;
-    return "";
+    return ParseColorValue(text.substr(equals + 1), &setting->color);
 }

@@ -1,7 +1,5 @@
 // Colours and numbers as the stand-in editors read them: #RRGGBB, R,G,B, the sixteen colour names, slots.
-//
-// The editor side's own reading, apart from the plug-in's decoder, so that a fault in either shows in the
-// tests instead of agreeing with itself.
+// Apart from the plug-in's decoder, so that a fault in either shows in the tests.
 #pragma once
 
 #include <stdint.h>
@@ -27,9 +25,8 @@ struct CustomColorSetting {
 // A decimal number from low to high, digits only. Returns why it is refused, or "".
 std::string ParseNumber(const std::string& text, int low, int high, int* number);
 
-// A colour: #RRGGBB (either case), red, green and blue from 0 to 255 as R,G,B (or blank-separated), or one
-// of the sixteen colour names in any case, with blanks around it or its numbers ignored. Returns an empty
-// string and writes *color on success; else says why the text is no colour and leaves *color alone.
+// #RRGGBB (either case), R,G,B from 0 to 255 (or blank-separated), or a colour name in any case, blanks
+// around ignored. Returns "" and writes *color, else says why and leaves *color alone.
 std::string ParseColorValue(const std::string& text, ColorValue* color);
 
 // A custom colour as SLOT=COLOR, SLOT from 1 to CUSTOM_COLOR_SLOTS. Returns why it was refused, or "".
@@ -37,3 +34,5 @@ std::string ParseCustomValue(const std::string& text, CustomColorSetting* settin
 
 // text without the blanks (spaces, tabs) around it.
 std::string Trimmed(const std::string& text);
+// text with ASCII capitals made small.
+std::string LowerCase(const std::string& text);

@@ -1,7 +1,5 @@
 // The stand-in editors' one command-line language: runs of the command, and the window's other steps.
-//
-// huebird-console and huebird-window read their arguments here, as narrow text (the window converts its
-// wide arguments to UTF-8 first), so that an option means the same and accepts the same values in both.
+// Both read it here (the window in UTF-8), so that an option means the same and takes the same values in both.
 #pragma once
 
 #include "editor/arguments/color_value.h"
@@ -84,8 +82,7 @@ struct EditorArguments {
     std::vector<EditorStep> steps;
 };
 
-// Reads argv[1] to argv[argc - 1] for program. Returns an empty string on success, else one line saying
-// what is wrong and why. Prints nothing.
+// Reads argv[1] to argv[argc - 1] for program; returns "", else one line saying what is wrong. Prints nothing.
 std::string ParseEditorArguments(EditorProgram program, int argc, const char* const* argv,
                                  EditorArguments* arguments);
 

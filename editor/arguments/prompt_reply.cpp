@@ -4,16 +4,11 @@
 PromptReply ParsePromptReply(const std::string& line, ColorValue* color, CustomColorSetting* setting,
                              std::string* why)
 {
-    std::string reply = line;
-    while (!reply.empty() && (reply.back() == '\n' || reply.back() == '\r'))
-        reply.pop_back();
-    reply = Trimmed(reply);
+    // The line's ending taken off (a line of only \r and \n is empty), then the blanks around.
+    std::string reply = Trimmed(line.substr(0, line.find_last_not_of("\r\n") + 1));
     if (reply.empty())
         return REPLY_CONFIRM;
-    std::string lower;
-    for (char ch : reply)
-        lower += ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch;
-    if (lower == "c" || lower == "cancel")
+    if (LowerCase(reply) == "c" || LowerCase(reply) == "cancel")
         return REPLY_CANCEL;
     if (reply.find('=') != std::string::npos) {
         *why = ParseCustomValue(reply, setting);

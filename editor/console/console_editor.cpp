@@ -14,13 +14,11 @@ LRESULT CALLBACK ConsoleEditorProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     ConsoleEditor* editor = static_cast<ConsoleEditor*>(StandinWindowData(hwnd));
     if (msg == MSG_GET_SELECTION) {
         size_t count = 0;
-        size_t answer = AnswerGetSelection(editor->selection.data(), editor->selection.size(), TerminalCodePage(),
+        size_t answer = AnswerGetSelection(editor->selection.data(), editor->selection.size(), TerminalCodePage,
                                            reinterpret_cast<char*>(lParam), wParam, &count);
-        printf("  editor: asked for the selection into %lu bytes, hands over %lu", static_cast<unsigned long>(wParam),
-               static_cast<unsigned long>(count));
-        if (count > 0)
-            printf(": %s", ForTerminal(editor->selection.substr(0, count)).c_str());
-        printf("\n");
+        std::string shown = count > 0 ? ": " + ForTerminal(editor->selection.substr(0, count)) : "";
+        printf("  editor: asked for the selection into %lu bytes, hands over %lu%s\n",
+               static_cast<unsigned long>(wParam), static_cast<unsigned long>(count), shown.c_str());
         return static_cast<LRESULT>(answer);
     }
     if (msg == MSG_INSERT_TEXT) {

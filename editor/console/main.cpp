@@ -10,6 +10,7 @@
 #include <stdio.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string>
 
 // What the console's usage says around its options.
@@ -39,56 +40,56 @@ static const char USAGE_TAIL[] =
 // The run being made, which the colour dialog answers.
 static const EditorStep* CurrentRun;
 
-static void PrintColor(FILE* out, COLORREF color)
+// A colour as #RRGGBB, followed by its components when described.
+static std::string Code(COLORREF color, bool described = false)
 {
-    fprintf(out, "#%02X%02X%02X (red %d, green %d, blue %d)", GetRValue(color), GetGValue(color), GetBValue(color),
-            GetRValue(color), GetGValue(color), GetBValue(color));
+    int red = GetRValue(color), green = GetGValue(color), blue = GetBValue(color);
+    char text[48];
+    int size = snprintf(text, sizeof text, "#%02X%02X%02X", red, green, blue);
+    if (described)
+        snprintf(text + size, sizeof text - size, " (red %d, green %d, blue %d)", red, green, blue);
+    return text;
 }
 
-static void PrintSwatch(FILE* out, COLORREF color, const char* blanks)
+// A swatch of the colour, as wide as blanks, where the terminal shows 24-bit colour; else nothing.
+static std::string Swatch(COLORREF color, const char* blanks)
 {
-    if (TrueColorTerminal())
-        fprintf(out, "\x1b[48;2;%d;%d;%dm%s\x1b[0m", GetRValue(color), GetGValue(color), GetBValue(color), blanks);
+    char text[48];
+    snprintf(text, sizeof text, "\x1b[48;2;%d;%d;%dm%s\x1b[0m", GetRValue(color), GetGValue(color),
+             GetBValue(color), blanks);
+    return TrueColorTerminal ? text : "";
 }
 
-static void PrintCustomColors(const COLORREF* colors)
+// The custom colours that are set, and whether the others are black.
+static std::string CustomColors(const COLORREF* colors)
 {
-    printf("custom colours");
-    int set = 0;
+    std::string list = "custom colours";
     for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++) {
-        if (colors[i] != 0) {
-            printf(" %d=#%02X%02X%02X", i + 1, GetRValue(colors[i]), GetGValue(colors[i]), GetBValue(colors[i]));
-            set++;
-        }
+        if (colors[i] != 0)
+            list += " " + std::to_string(i + 1) + "=" + Code(colors[i]);
     }
-    printf(set == 0 ? " all black\n" : set < CUSTOM_COLOR_SLOTS ? ", the others black\n" : "\n");
+    long black = std::count(colors, colors + CUSTOM_COLOR_SLOTS, 0u);
+    return list + (black == CUSTOM_COLOR_SLOTS ? " all black" : black > 0 ? ", the others black" : "");
 }
 
 static void SetCustomColor(COLORREF* colors, const CustomColorSetting& setting)
 {
     colors[setting.slot] = setting.color;
-    printf("  dialog: custom colour %d set to #%02X%02X%02X\n", setting.slot + 1, GetRValue(setting.color),
-           GetGValue(setting.color), GetBValue(setting.color));
+    printf("  dialog: custom colour %d set to %s\n", setting.slot + 1, Code(setting.color).c_str());
 }
 
-// Asks in the terminal what the dialog does; defines custom colours until an answer is given. The prompt
-// goes to stderr, the transcript stays on stdout.
+// Asks in the terminal what the dialog does, setting custom colours until an answer; the prompt goes to stderr.
 static DialogAnswer AskAnswer(LPCHOOSECOLORA record)
 {
     fflush(stdout);
     fprintf(stderr, "  Enter: OK; COLOR: choose it and OK; SLOT=COLOR: set custom colour SLOT; c: Cancel\n"
                     "  (a COLOR is #RRGGBB, R,G,B or a colour name)\n");
     for (;;) {
-        fprintf(stderr, "  colour dialog ");
-        PrintSwatch(stderr, record->rgbResult, "      ");
-        fprintf(stderr, " #%02X%02X%02X", GetRValue(record->rgbResult), GetGValue(record->rgbResult),
-                GetBValue(record->rgbResult));
-        if (TrueColorTerminal()) {
-            fprintf(stderr, "   custom ");
-            for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++)
-                PrintSwatch(stderr, record->lpCustColors[i], "  ");
-        }
-        fprintf(stderr, " > ");
+        std::string custom = TrueColorTerminal ? "   custom " : "";
+        for (int i = 0; i < CUSTOM_COLOR_SLOTS; i++)
+            custom += Swatch(record->lpCustColors[i], "  ");
+        fprintf(stderr, "  colour dialog %s %s%s > ", Swatch(record->rgbResult, "      ").c_str(),
+                Code(record->rgbResult).c_str(), custom.c_str());
         // A line of any length is one answer.
         std::string line;
         int ch;
@@ -101,30 +102,21 @@ static DialogAnswer AskAnswer(LPCHOOSECOLORA record)
         }
         CustomColorSetting setting;
         std::string why;
-        switch (ParsePromptReply(line, &record->rgbResult, &setting, &why)) {
-        case REPLY_CONFIRM:
-            return ANSWER_CONFIRM;
-        case REPLY_CANCEL:
-            return ANSWER_CANCEL;
-        case REPLY_CHOOSE:
-            return ANSWER_CHOOSE;
-        case REPLY_CUSTOM:
+        PromptReply reply = ParsePromptReply(line, &record->rgbResult, &setting, &why);
+        if (reply == REPLY_CUSTOM)
             SetCustomColor(record->lpCustColors, setting);
-            break;
-        case REPLY_INVALID:
+        else if (reply == REPLY_INVALID)
             fprintf(stderr, "  not understood: %s\n", why.c_str());
-            break;
-        }
+        else
+            return reply == REPLY_CONFIRM ? ANSWER_CONFIRM : reply == REPLY_CANCEL ? ANSWER_CANCEL : ANSWER_CHOOSE;
     }
 }
 
 // The colour dialog: shows how it opens, takes the run's custom colours and answer, and closes.
 static BOOL ConsoleColorDialog(LPCHOOSECOLORA record)
 {
-    printf("  dialog: opens on ");
-    PrintColor(stdout, record->rgbResult);
-    printf("; ");
-    PrintCustomColors(record->lpCustColors);
+    printf("  dialog: opens on %s; %s\n", Code(record->rgbResult, true).c_str(),
+           CustomColors(record->lpCustColors).c_str());
     for (const CustomColorSetting& setting : CurrentRun->customColors)
         SetCustomColor(record->lpCustColors, setting);
 
@@ -134,18 +126,11 @@ static BOOL ConsoleColorDialog(LPCHOOSECOLORA record)
     else if (answer == ANSWER_ASK)
         answer = AskAnswer(record);
 
-    if (answer == ANSWER_CANCEL) {
-        printf("  dialog: Cancel\n");
-        return FALSE;
-    }
-    if (answer == ANSWER_CONFIRM) {
-        printf("  dialog: OK, colour unchanged\n");
-    } else {
-        printf("  dialog: OK with ");
-        PrintColor(stdout, record->rgbResult);
-        printf("\n");
-    }
-    return TRUE;
+    std::string said = answer == ANSWER_CANCEL    ? "Cancel"
+                       : answer == ANSWER_CONFIRM ? "OK, colour unchanged"
+                                                  : "OK with " + Code(record->rgbResult, true);
+    printf("  dialog: %s\n", said.c_str());
+    return answer != ANSWER_CANCEL;
 }
 
 int main(int argc, char** argv)
@@ -160,35 +145,27 @@ int main(int argc, char** argv)
         printf("%s%s%s", USAGE_HEAD, OptionsUsage(PROGRAM_CONSOLE).c_str(), USAGE_TAIL);
         return 0;
     }
-    bool interactive = isatty(STDIN_FILENO);
-    for (size_t i = 0; i < arguments.steps.size(); i++) {
-        if (arguments.steps[i].answer == ANSWER_ASK && !interactive) {
-            fprintf(stderr, "huebird-console: run %lu has no answer (--confirm, --choose or --cancel), and stdin is "
-                            "no terminal to ask on\n", static_cast<unsigned long>(i + 1));
-            return 2;
-        }
+    // Only the last run may be left without an answer.
+    if (arguments.steps.back().answer == ANSWER_ASK && !isatty(STDIN_FILENO)) {
+        fprintf(stderr, "huebird-console: run %lu has no answer (--confirm, --choose or --cancel), and stdin is "
+                        "no terminal to ask on\n", static_cast<unsigned long>(arguments.steps.size()));
+        return 2;
     }
     ReadTerminal();
 
-    ConsoleEditor editors[EDITOR_WINDOW_COUNT];
+    ConsoleEditor editors[EDITOR_WINDOW_COUNT] = {};
     HWND windows[EDITOR_WINDOW_COUNT];
-    for (int i = 0; i < EDITOR_WINDOW_COUNT; i++) {
-        editors[i] = ConsoleEditor{i + 1, "", false};
+    for (int i = 0; i < EDITOR_WINDOW_COUNT; i++)
         windows[i] = StandinCreateWindow(ConsoleEditorProc, &editors[i]);
-    }
     StandinSetColorDialog(ConsoleColorDialog);
 
     for (size_t i = 0; i < arguments.steps.size(); i++) {
         const EditorStep& run = arguments.steps[i];
         ConsoleEditor& editor = editors[run.window - 1];
-        editor.selection = run.selection;
-        editor.entered = false;
+        editor = ConsoleEditor{run.window, run.selection, false};
         CurrentRun = &run;
-        printf("run %lu in window %d, ", static_cast<unsigned long>(i + 1), run.window);
-        if (run.selection.empty())
-            printf("nothing selected\n");
-        else
-            printf("selection %s\n", ForTerminal(run.selection).c_str());
+        std::string selected = run.selection.empty() ? "nothing selected" : "selection " + ForTerminal(run.selection);
+        printf("run %lu in window %d, %s\n", static_cast<unsigned long>(i + 1), run.window, selected.c_str());
         OnCommand(windows[run.window - 1]);
         if (!editor.entered)
             printf("  editor: nothing entered\n");

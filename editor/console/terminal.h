@@ -11,11 +11,9 @@ void ReadTerminal();
 void SetTerminalCharset(const char* charset);
 
 // Whether the terminal shows 24-bit colour, for the swatches at the prompt.
-bool TrueColorTerminal();
-// The code page of the terminal's character set, in which the console hands text to the plug-in: UTF-8,
-// code page 932 for Shift_JIS, else one byte a character.
-CharacterSize TerminalCodePage();
+extern bool TrueColorTerminal;
+// The code page the console hands text to the plug-in in: UTF-8, 932 for Shift_JIS, else one byte a character.
+extern CharacterSize TerminalCodePage;
 
-// Text in double quotes on one line. In a UTF-8 terminal, text that holds valid UTF-8 beyond ASCII is shown
-// as itself with its bytes beside it; otherwise such bytes are written as \xNN.
+// Text quoted on one line, bytes beyond ASCII as \xNN; in a UTF-8 terminal valid UTF-8 as itself, bytes beside.
 std::string ForTerminal(const std::string& text);
