@@ -14,10 +14,7 @@ const size_t MAX_SELECTION_BYTES = 8;
 const int EDITOR_WINDOW_COUNT = 4;
 
 // Which stand-in reads the arguments: the window has options of its own and no prompt to ask on.
-enum EditorProgram {
-    PROGRAM_CONSOLE,
-    PROGRAM_WINDOW,
-};
+enum EditorProgram { PROGRAM_CONSOLE, PROGRAM_WINDOW };
 
 // What the user does in the colour dialog of one run.
 enum DialogAnswer {
@@ -28,28 +25,13 @@ enum DialogAnswer {
 };
 
 // What a step does: a run of the command, or (window only) the presentation or the uninstall question.
-enum StepKind {
-    STEP_RUN,
-    STEP_PRESENT,
-    STEP_UNINSTALL,
-};
+enum StepKind { STEP_RUN, STEP_PRESENT, STEP_UNINSTALL };
 
 // The window's View menu: toolbar picture size and colour depth.
-enum ViewMode {
-    VIEW_SMALL,
-    VIEW_LARGE,
-    VIEW_16_COLORS,
-    VIEW_256_COLORS,
-    VIEW_TRUE_COLOR,
-};
+enum ViewMode { VIEW_SMALL, VIEW_LARGE, VIEW_16_COLORS, VIEW_256_COLORS, VIEW_TRUE_COLOR };
 
 // What the user does in the window before a step (window only): type a text, save, set Edit > Overwrite.
-enum EditKind {
-    EDIT_TYPE,
-    EDIT_SAVE,
-    EDIT_OVERWRITE_ON,
-    EDIT_OVERWRITE_OFF,
-};
+enum EditKind { EDIT_TYPE, EDIT_SAVE, EDIT_OVERWRITE_ON, EDIT_OVERWRITE_OFF };
 
 struct EditAction {
     EditKind kind;
