@@ -120,7 +120,7 @@ LRESULT AnswerInsertText(View* view, WPARAM mode, LPARAM text)
     view->telling = true;
     if (overwrite && from == to) {
         size_t lineEnd = before.find(L'\r', from);
-        end = static_cast<DWORD>(std::min(from + wide.size(), lineEnd == std::wstring::npos ? before.size() : lineEnd));
+        end = static_cast<DWORD>(std::min<size_t>(from + wide.size(), lineEnd == std::wstring::npos ? before.size() : lineEnd));
         SendMessageW(view->hwnd, EM_SETSEL, from, end);
     }
     SendMessageW(view->hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
