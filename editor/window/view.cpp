@@ -119,8 +119,8 @@ LRESULT AnswerInsertText(View* view, WPARAM mode, LPARAM text)
     bool telling = view->telling;
     view->telling = true;
     if (overwrite && from == to) {
-        size_t lineEnd = before.find(L'\r', from);
-        end = static_cast<DWORD>(std::min<size_t>(from + wide.size(), lineEnd == std::wstring::npos ? before.size() : lineEnd));
+        size_t lineEnd = std::min(before.find(L'\r', from), before.size());
+        end = static_cast<DWORD>(std::min<size_t>(from + wide.size(), lineEnd));
         SendMessageW(view->hwnd, EM_SETSEL, from, end);
     }
     SendMessageW(view->hwnd, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(wide.c_str()));
