@@ -147,26 +147,23 @@ void SetToolbarMode(Editor* editor, bool large, int depth)
 HMENU BuildMenuBar(Editor* editor)
 {
     HMENU bar = CreateMenu(), file = CreatePopupMenu(), view = CreatePopupMenu();
-    editor->editMenu = CreatePopupMenu();
-    editor->pluginMenu = CreatePopupMenu();
+    HMENU edit = editor->editMenu = CreatePopupMenu(), plugins = editor->pluginMenu = CreatePopupMenu();
     const struct {
         HMENU menu;
-        UINT id; // 0: a separator
+        UINT_PTR id; // 0: a separator; a pop-up menu on the bar
         const wchar_t* text;
     } ITEMS[] = {
         {file, ID_FILE_NEW_WINDOW, L"&New window"}, {file, ID_FILE_SAVE, L"&Save"},
         {file, ID_FILE_CLOSE_WINDOW, L"&Close window"}, {file, 0, nullptr}, {file, ID_FILE_EXIT, L"E&xit"},
-        {editor->editMenu, ID_EDIT_OVERWRITE, L"&Overwrite"},
+        {edit, ID_EDIT_OVERWRITE, L"&Overwrite"},
         {view, ID_VIEW_SMALL, L"&Small toolbar pictures"}, {view, ID_VIEW_LARGE, L"&Large toolbar pictures"},
         {view, 0, nullptr}, {view, ID_VIEW_16_COLORS, L"&16 colours"}, {view, ID_VIEW_256_COLORS, L"&256 colours"},
         {view, ID_VIEW_TRUE_COLOR, L"&True colour"},
+        {bar, reinterpret_cast<UINT_PTR>(file), L"&File"}, {bar, reinterpret_cast<UINT_PTR>(edit), L"&Edit"},
+        {bar, reinterpret_cast<UINT_PTR>(view), L"&View"}, {bar, reinterpret_cast<UINT_PTR>(plugins), L"&Plug-ins"},
     };
     for (const auto& item : ITEMS)
-        AppendMenuW(item.menu, item.id ? MF_STRING : MF_SEPARATOR, item.id, item.text);
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(editor->editMenu), L"&Edit");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(view), L"&View");
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(editor->pluginMenu), L"&Plug-ins");
+        AppendMenuW(item.menu, item.menu == bar ? MF_POPUP : item.id ? MF_STRING : MF_SEPARATOR, item.id, item.text);
     return bar;
 }
 

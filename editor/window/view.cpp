@@ -49,11 +49,6 @@ void RestoreDocument(View* view, const std::wstring& text, DWORD start, DWORD en
     view->told = CurrentState(view);
 }
 
-std::wstring StateText(bool enabled, bool checked)
-{
-    return std::wstring(enabled ? L"enabled" : L"disabled") + (checked ? L", checked" : L", not checked");
-}
-
 // MSG_QUERY_STATUS and MSG_UPDATE_TOOLBAR: the command's state asked of the plug-in; the first hands it back,
 // the second has the frame redraw the command's button and menu item by it.
 LRESULT AnswerCommandState(View* view, UINT message, WPARAM command, LPARAM checkedOut)
@@ -68,8 +63,8 @@ LRESULT AnswerCommandState(View* view, UINT message, WPARAM command, LPARAM chec
     }
     bool checked = false;
     bool enabled = QueryCommand(view->hwnd, &checked);
-    std::wstring line = Format(L"  editor: QueryStatus(view %d) for %u: ", view->number, FIRST_PLUGIN_COMMAND) +
-                        StateText(enabled, checked);
+    std::wstring line = Format(L"  editor: QueryStatus(view %d) for %u: %ls, %ls", view->number, FIRST_PLUGIN_COMMAND,
+                               enabled ? L"enabled" : L"disabled", checked ? L"checked" : L"not checked");
     if (!query) {
         Say(line + L" (button and menu item redrawn)");
         SendMessageW(view->frame, WM_VIEW_COMMAND_STATE, enabled, checked);
