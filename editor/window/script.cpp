@@ -111,12 +111,18 @@ BOOL Await(HWND owner, void* context)
     return awaited->done;
 }
 
-// Plays the step's command with the watch awaiting its window; false if the watch could not start.
-bool PlayAwaiting(Editor* editor, Awaited* awaited, UINT command)
+// Sends the window a command, or posts it a key, with the watch awaiting the window that opens; false if the
+// watch could not start. A command returns once its dialogs are done; a key is followed until its window is.
+bool PlayAwaiting(Editor* editor, Awaited* awaited, UINT message, WPARAM wParam, LPARAM lParam = 0)
 {
     if (!StartDialogWatch(editor->frame, Await, awaited, TICK_MS))
         return false;
-    SendMessageW(editor->frame, WM_COMMAND, command, 0);
+    if (message == WM_COMMAND) {
+        SendMessageW(editor->frame, message, wParam, lParam);
+    } else if (PostMessageW(editor->frame, message, wParam, lParam)) {
+        for (DWORD start = GetTickCount(); !awaited->done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS;)
+            PumpMessages(TICK_MS);
+    }
     StopDialogWatch();
     awaited->failed |= !NoUnexpectedWindow();
     return true;
@@ -191,15 +197,9 @@ bool ShootMenu(Editor* editor, const std::wstring& name)
 {
     Awaited menu = {FindMenu, [](Awaited*) { return true; }, [](Awaited*) { return EndMenu() || true; }, nullptr, name,
                     true};
-    if (!StartDialogWatch(editor->frame, Await, &menu, TICK_MS))
-        return false;
-    PostMessageW(editor->frame, WM_SYSCOMMAND, SC_KEYMENU, L'p');
-    DWORD start = GetTickCount();
-    while (!menu.done && GetTickCount() - start < DIALOG_PATIENCE_TICKS * TICK_MS)
-        PumpMessages(TICK_MS);
-    StopDialogWatch();
+    bool played = PlayAwaiting(editor, &menu, WM_SYSCOMMAND, SC_KEYMENU, L'p');
     PumpMessages(TICK_MS);
-    return NoUnexpectedWindow() && menu.done && !menu.failed;
+    return played && menu.done && !menu.failed;
 }
 
 // The window of a step, opened through File > New window as needed, made active and set to the step's view.
@@ -302,7 +302,7 @@ bool PlayRun(Editor* editor, int number, const EditorStep& run)
     }
     dialog.actions = PlanColorDialog(slots, colors, customs, run.answer != ANSWER_CANCEL, run.answer == ANSWER_CHOOSE,
                                      run.chosen, dialog.plan);
-    if (!PlayAwaiting(editor, &dialog, FIRST_PLUGIN_COMMAND))
+    if (!PlayAwaiting(editor, &dialog, WM_COMMAND, FIRST_PLUGIN_COMMAND))
         return false;
     // The command may open no dialog: that is the plug-in's business, and the answer goes unused.
     if (!dialog.window && !dialog.failed)
@@ -320,7 +320,7 @@ bool PlayUninstall(Editor* editor, const EditorStep& step)
     std::wstring path = PluginPath();
     Awaited box = {FindMessageBox, MessageBoxOpened, AnswerMessageBox, nullptr, L"uninstall.png"};
     box.agree = step.agree;
-    if (!PlayAwaiting(editor, &box, ID_PLUGIN_UNINSTALL))
+    if (!PlayAwaiting(editor, &box, WM_COMMAND, ID_PLUGIN_UNINSTALL))
         return false;
     // Only a plug-in that takes part in its uninstall may ask the user; its answer decides either way.
     if (!box.window && Facts().uninstall)
