@@ -150,6 +150,28 @@ LRESULT AnswerPluginMessage(View* view, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
+// Tells the plug-in of what changed in the view since it was last told.
+void TellViewChanges(View* view)
+{
+    if (view->telling || view->settingUp || view->closing || !view->hwnd)
+        return;
+    view->telling = true;
+    // What the plug-in does on an event may change the view again: told until nothing is left, within reason.
+    for (int round = 0; round < 16; round++) {
+        ViewState now = CurrentState(view);
+        UINT events[MOST_VIEW_EVENTS];
+        int count = ViewEvents(view->told, now, events);
+        if (now.modified != view->told.modified)
+            SendMessageW(view->frame, WM_VIEW_MODE_CHANGED, 0, 0);
+        view->told = now;
+        if (count == 0)
+            break;
+        for (int i = 0; i < count; i++)
+            SendEvent(view->hwnd, view->number, events[i], 0);
+    }
+    view->telling = false;
+}
+
 // The edit control under a procedure that answers the plug-in's messages and, after every other message,
 // tells the plug-in what it changed.
 LRESULT CALLBACK ViewProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -206,27 +228,6 @@ void NoteTextChange(View* view)
         view->textVersion++;
         view->modified = view->modified || !view->settingUp;
     }
-}
-
-void TellViewChanges(View* view)
-{
-    if (view->telling || view->settingUp || view->closing || !view->hwnd)
-        return;
-    view->telling = true;
-    // What the plug-in does on an event may change the view again: told until nothing is left, within reason.
-    for (int round = 0; round < 16; round++) {
-        ViewState now = CurrentState(view);
-        UINT events[MOST_VIEW_EVENTS];
-        int count = ViewEvents(view->told, now, events);
-        if (now.modified != view->told.modified)
-            SendMessageW(view->frame, WM_VIEW_MODE_CHANGED, 0, 0);
-        view->told = now;
-        if (count == 0)
-            break;
-        for (int i = 0; i < count; i++)
-            SendEvent(view->hwnd, view->number, events[i], 0);
-    }
-    view->telling = false;
 }
 
 bool OpenDocument(View* view, const std::wstring& text)

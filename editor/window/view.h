@@ -38,8 +38,6 @@ struct View {
 bool CreateView(View* view, HWND frame, int id, HFONT font);
 // The frame passes on the edit control's change notice (EN_CHANGE).
 void NoteTextChange(View* view);
-// Tells the plug-in of what changed in the view since it was last told.
-void TellViewChanges(View* view);
 
 // Sets the document's text (line breaks \r\n), all selected and unmodified, without events; false, keeping
 // what it held, if the view did not take it whole.
