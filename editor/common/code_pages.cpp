@@ -9,21 +9,18 @@ size_t Cp932CharacterSize(const char* text, size_t)
 
 size_t Utf8CharacterSize(const char* text, size_t remaining)
 {
-    unsigned char lead = static_cast<unsigned char>(text[0]);
-    size_t follow = lead >= 0xC2 && lead <= 0xDF ? 1 : lead >= 0xE0 && lead <= 0xEF ? 2 : lead >= 0xF0 && lead <= 0xF4 ? 3 : 0;
-    if (follow >= remaining)
+    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(text);
+    unsigned char lead = bytes[0];
+    size_t follow = lead < 0xC2 || lead > 0xF4 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    // The second byte's range rules out overlong forms, surrogates and code points past U+10FFFF.
+    unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    if (follow == 0 || follow >= remaining || bytes[1] < low || bytes[1] > high)
         return 1;
-    unsigned long code = lead & (0x3F >> follow);
-    for (size_t i = 1; i <= follow; i++) {
-        unsigned char next = static_cast<unsigned char>(text[i]);
-        if ((next & 0xC0) != 0x80)
+    for (size_t i = 2; i <= follow; i++) {
+        if ((bytes[i] & 0xC0) != 0x80)
             return 1;
-        code = code << 6 | (next & 0x3F);
     }
-    // Overlong forms, surrogates and code points past U+10FFFF are no characters.
-    const unsigned long smallest[4] = {0, 0x80, 0x800, 0x10000};
-    if (code < smallest[follow] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return 1;
     return follow + 1;
 }
 

@@ -2,10 +2,7 @@
 // has handled each (clicks are posted) before the next.
 #pragma once
 
-#ifndef WIN32_LEAN_AND_MEAN
-#define WIN32_LEAN_AND_MEAN
-#endif
-#include <windows.h>
+#include "dialog_driver.h"
 
 enum ColorDialogActionKind {
     CLICK_CELL,         // click custom-colour cell `cell`, which shows its colour
@@ -28,10 +25,8 @@ struct ColorDialogAction {
 // Most actions a plan takes: sixteen custom colours, each after a walk past every other cell, and the answer.
 const int MOST_COLOR_DIALOG_ACTIONS = 16 * (2 * 16 + 4) + 2;
 
-// The plan for defining count custom colours (slots 0 to 15), typing chosen if choose, then pressing OK
-// (on chosen, or else on the colour the dialog opened on) when ok, else Cancel. Add fills the cells in its
-// own order (CustomColorCellOfAdd), so each cell before the wanted one is clicked and added again,
-// unchanged. Returns the actions' count.
+// The plan that defines count custom colours (slots 0 to 15), types chosen if choose, then presses OK when
+// ok (on chosen, or else on the colour the dialog opened on), else Cancel. Returns the actions' count.
 int PlanColorDialog(const int* slots, const COLORREF* colors, int count, bool ok, bool choose, COLORREF chosen,
                     ColorDialogAction plan[MOST_COLOR_DIALOG_ACTIONS]);
 

@@ -1,16 +1,14 @@
 // Drives the colour dialog and the message box of Windows from a test or a scripted editor.
 #include "dialog_driver.h"
 
-#include <colordlg.h>
-
-// The static control that holds a message box's text.
+// The static control that holds a message box's text, and the colour dialog's red, green and blue edits.
 static const int MESSAGE_BOX_TEXT_ID = 0xFFFF;
+static const int RGB_EDITS[3] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
 
 // The dialog that a finder last returned: the running watch does not count it as unexpected.
 static HWND ExpectedDialog;
 
-// The next visible top-level window of the calling thread after `after` (null: the first), of the class
-// given (null: any).
+// The next visible top-level window of this thread after `after` (null: the first), of className (null: any).
 static HWND NextThreadWindow(HWND after, const char* className)
 {
     while ((after = FindWindowExA(nullptr, after, className, nullptr)) != nullptr) {
@@ -49,13 +47,11 @@ HWND FindMessageBox(HWND owner)
 
 BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color)
 {
-    const int ids[3] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
     UINT parts[3];
     for (int i = 0; i < 3; i++) {
+        // A missing edit leaves number FALSE, as one that holds no number does.
         BOOL number = FALSE;
-        if (!GetDlgItem(dialog, ids[i]))
-            return FALSE;
-        parts[i] = GetDlgItemInt(dialog, ids[i], &number, FALSE);
+        parts[i] = GetDlgItemInt(dialog, RGB_EDITS[i], &number, FALSE);
         if (!number || parts[i] > 255)
             return FALSE;
     }
@@ -65,11 +61,9 @@ BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color)
 
 BOOL SetColorDialogRgb(HWND dialog, COLORREF color)
 {
-    const int ids[3] = {COLOR_RED, COLOR_GREEN, COLOR_BLUE};
-    const UINT parts[3] = {GetRValue(color), GetGValue(color), GetBValue(color)};
     for (int i = 0; i < 3; i++) {
         // The dialog takes each edit's new number as the user types it (on the edit's update notice).
-        if (!SetDlgItemInt(dialog, ids[i], parts[i], FALSE))
+        if (!SetDlgItemInt(dialog, RGB_EDITS[i], (color >> (8 * i)) & 0xFF, FALSE))
             return FALSE;
     }
     return TRUE;
@@ -90,9 +84,7 @@ BOOL GiveUpWaiting(int* ticks)
 BOOL PressDialogButton(HWND dialog, int id)
 {
     HWND button = GetDlgItem(dialog, id);
-    if (!button)
-        return FALSE;
-    return PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+    return button && PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
 }
 
 // The running watch: its timer (0 when none runs), the window it was started for, and what it calls.
@@ -110,60 +102,43 @@ static BOOL WatchHandlerDone;
 static int UnexpectedCount;
 static char UnexpectedDescription[512];
 
-// The UTF-16 text as UTF-8 within the description's room, for test logs and transcripts alike.
-static void AppendUtf8(char* description, int size, const WCHAR* text)
-{
-    int used = lstrlenA(description);
-    int written = WideCharToMultiByte(CP_UTF8, 0, text, -1, description + used, size - used, nullptr, nullptr);
-    if (!written)
-        description[size - 1] = '\0'; // cut short: what fitted stays
-}
-
+// The window as class "...", caption "...", text "..." in UTF-8, for test logs and transcripts alike.
 static void DescribeWindow(HWND hwnd, char* description, int size)
 {
-    WCHAR className[64] = L"", caption[256] = L"", text[512] = L"";
+    WCHAR className[64] = L"", caption[256] = L"", text[512] = L"", whole[900];
     GetClassNameW(hwnd, className, 64);
     GetWindowTextW(hwnd, caption, 256);
     GetDlgItemTextW(hwnd, MESSAGE_BOX_TEXT_ID, text, 512);
-    const WCHAR* parts[6] = {L"class \"", className, L"\", caption \"", caption, L"\", text \"", text};
-    description[0] = '\0';
-    for (const WCHAR* part : parts)
-        AppendUtf8(description, size, part);
-    AppendUtf8(description, size, L"\"");
+    wsprintfW(whole, L"class \"%s\", caption \"%s\", text \"%s\"", className, caption, text);
+    if (!WideCharToMultiByte(CP_UTF8, 0, whole, -1, description, size, nullptr, nullptr))
+        description[size - 1] = '\0'; // cut short: what fitted stays
 }
 
-// Menus and tooltips come and go with the user's pointer and keys; other windows of the owner's class are
-// the caller's own, such as further editor windows.
-static BOOL IsUnexpected(HWND hwnd, HWND owner)
-{
-    WCHAR className[64] = L"", ownerClass[64] = L"";
-    GetClassNameW(hwnd, className, 64);
-    GetClassNameW(owner, ownerClass, 64);
-    return hwnd != owner && hwnd != ExpectedDialog && className[0] && lstrcmpW(className, L"#32768") != 0 &&
-           lstrcmpW(className, L"tooltips_class32") != 0 && lstrcmpW(className, ownerClass) != 0;
-}
-
-// Closes each unexpected window as it is found, and keeps the first one's description.
+// Closes each unexpected window as it is found, and keeps the first one's description. Menus and tooltips
+// come and go with the user's pointer and keys; windows of the owner's class are the caller's own.
 static void CloseUnexpectedWindows(HWND owner)
 {
-    for (int closed = 0; closed < 8; closed++) {
-        HWND found = NextThreadWindow(nullptr, nullptr);
-        while (found && !IsUnexpected(found, owner))
-            found = NextThreadWindow(found, nullptr);
-        if (!found)
-            return;
+    WCHAR ownerClass[64] = L"";
+    GetClassNameW(owner, ownerClass, 64);
+    HWND found = nullptr;
+    for (int closed = 0; closed < 8 && (found = NextThreadWindow(found, nullptr)) != nullptr;) {
+        WCHAR className[64] = L"";
+        GetClassNameW(found, className, 64);
+        if (found == owner || found == ExpectedDialog || !className[0] || lstrcmpW(className, L"#32768") == 0 ||
+            lstrcmpW(className, L"tooltips_class32") == 0 || lstrcmpW(className, ownerClass) == 0)
+            continue;
         if (UnexpectedCount++ == 0)
             DescribeWindow(found, UnexpectedDescription, sizeof UnexpectedDescription);
-        char className[8] = "";
-        GetClassNameA(found, className, sizeof className);
         // A modal dialog's loop ends once EndDialog has marked it, and the window is gone right after.
-        if (lstrcmpA(className, "#32770") == 0)
+        if (lstrcmpW(className, L"#32770") == 0)
             EndDialog(found, IDCANCEL);
         else
             DestroyWindow(found);
-        // Hidden by EndDialog or destroyed, so the next search does not find it again.
+        // Hidden by EndDialog or destroyed, so the next search, from the first window again, passes it.
         if (IsWindow(found) && IsWindowVisible(found))
             ShowWindow(found, SW_HIDE);
+        closed++;
+        found = nullptr;
     }
 }
 
@@ -206,25 +181,4 @@ int UnexpectedWindowsClosed(char* description, int size)
     if (size > 0)
         lstrcpynA(description, UnexpectedDescription, size);
     return UnexpectedCount;
-}
-
-BOOL ClickCustomColorCell(HWND dialog, int slot)
-{
-    HWND area = GetDlgItem(dialog, COLOR_CUSTOM1);
-    if (!area || slot < 0 || slot >= 16)
-        return FALSE;
-    // The dialog takes clicks on the area itself, in its own client coordinates: the middle of the cell.
-    RECT rect;
-    GetWindowRect(area, &rect);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
-    int x = rect.left + (rect.right - rect.left) * (2 * (slot % 8) + 1) / 16;
-    int y = rect.top + (rect.bottom - rect.top) * (2 * (slot / 8) + 1) / 4;
-    return PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)) &&
-           PostMessageA(dialog, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-int CustomColorCellOfAdd(int adds)
-{
-    int position = adds % 16;
-    return position % 2 * 8 + position / 2;
 }

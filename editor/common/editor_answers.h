@@ -4,12 +4,11 @@
 
 #include "code_pages.h"
 
-// MSG_GET_SELECTION: copies into buffer (none when it is null) as many whole characters of the selection's
-// length bytes as capacity holds, then a NUL if there is room. Returns the size a whole copy needs, NUL
-// included; *handedOver gets the bytes copied.
+// MSG_GET_SELECTION: as many whole characters as capacity holds into buffer (if any), then a NUL if there is
+// room; *handedOver gets the bytes copied. Returns the size a whole copy needs, NUL included.
 size_t AnswerGetSelection(const char* selection, size_t length, CharacterSize size, char* buffer, size_t capacity,
                           size_t* handedOver);
 
-// MSG_INSERT_TEXT: the text's length up to its NUL, reading at most most bytes; *terminated says whether the
-// NUL came within them. A null text is empty and unterminated.
+// MSG_INSERT_TEXT: the text's length, reading at most most bytes; *terminated says whether its NUL was among
+// them (never for a null text).
 size_t InsertedTextLength(const char* text, size_t most, bool* terminated);

@@ -9,10 +9,8 @@
 #define snprintf _snprintf
 #endif
 
-namespace {
-
 // A little-endian field of the image headers.
-unsigned long ReadField(const unsigned char* bytes, int size)
+static unsigned long ReadField(const unsigned char* bytes, int size)
 {
     unsigned long value = 0;
     while (size-- > 0)
@@ -21,12 +19,10 @@ unsigned long ReadField(const unsigned char* bytes, int size)
 }
 
 // The build tree of each word size, where its window and its DLL are built.
-const char* Tree(int bits)
+static const char* Tree(int bits)
 {
     return bits == 64 ? "build/mingw-x86_64" : "build/mingw-i686";
 }
-
-} // namespace
 
 int ImageBits(const unsigned char* bytes, size_t size)
 {
@@ -41,34 +37,33 @@ int ImageBits(const unsigned char* bytes, size_t size)
     return machine == MACHINE_I386 ? 32 : machine == MACHINE_AMD64 ? 64 : 0;
 }
 
-size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size)
+// The system's error number in words.
+static const char* Meaning(unsigned long error)
 {
-    char whole[512], words[64];
-    const char* said = "the system refused it";
     switch (error) {
     case 2:   // ERROR_FILE_NOT_FOUND
     case 3:   // ERROR_PATH_NOT_FOUND
     case 126: // ERROR_MOD_NOT_FOUND: the file, or a DLL that it needs
-        said = "the file or a DLL that it needs was not found";
-        break;
-    case 5: // ERROR_ACCESS_DENIED
-        said = "the file may not be read";
-        break;
-    case 193: // ERROR_BAD_EXE_FORMAT
-        snprintf(words, sizeof words, "it is not a Windows DLL for this %d-bit window", programBits);
-        said = words;
-        break;
-    case 1114: // ERROR_DLL_INIT_FAILED
-        said = "its entry function refused to start";
-        break;
+        return "the file or a DLL that it needs was not found";
+    case 5: return "the file may not be read";               // ERROR_ACCESS_DENIED
+    case 1114: return "its entry function refused to start"; // ERROR_DLL_INIT_FAILED
+    default: return "the system refused it";
     }
-    if (error == 193 && dllBits != 0 && dllBits != programBits)
+}
+
+size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size)
+{
+    const unsigned long BAD_EXE_FORMAT = 193; // ERROR_BAD_EXE_FORMAT
+    char whole[512];
+    if (error == BAD_EXE_FORMAT && dllBits != 0 && dllBits != programBits)
         snprintf(whole, sizeof whole,
                  "it is a %d-bit DLL, which this %d-bit window cannot load (error %lu): run the %d-bit window of %s "
                  "(editor/window/huebird-window.exe), or give this one the %d-bit DLL of %s (host/Huebird.dll)",
                  dllBits, programBits, error, dllBits, Tree(dllBits), programBits, Tree(programBits));
+    else if (error == BAD_EXE_FORMAT)
+        snprintf(whole, sizeof whole, "it is not a Windows DLL for this %d-bit window (error %lu)", programBits, error);
     else
-        snprintf(whole, sizeof whole, "%s (error %lu)", said, error);
+        snprintf(whole, sizeof whole, "%s (error %lu)", Meaning(error), error);
     size_t length = strlen(whole);
     if (size > 0) {
         size_t kept = length < size ? length : size - 1;

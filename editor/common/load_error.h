@@ -3,12 +3,10 @@
 
 #include <stddef.h>
 
-// The bits of a Windows image (32 or 64) from its first bytes, read from its headers' machine field; 0 when
-// the bytes are no Windows image or its machine is neither x86 nor x64.
+// The bits of a Windows image (32 or 64) from its first bytes; 0 unless they are an x86 or x64 image.
 int ImageBits(const unsigned char* bytes, size_t size);
 
-// The reason for a failed load, in one line without the path: from the system's error number, the bits of
-// the DLL (0 when unknown) and those of the program that tried to load it. Where the two differ, it names the
-// build tree that holds the matching window and the one that holds the matching DLL. Written to reason,
-// NUL-terminated and cut to fit within size bytes (size 0 writes nothing); returns its whole length.
+// A failed load's reason in one line without the path, naming the build trees that match when the DLL's bits
+// (0: unknown) and the program's differ. Written to reason, NUL-terminated and cut to fit within size bytes
+// (size 0 writes nothing); returns its whole length.
 size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size);

@@ -1,7 +1,5 @@
 // The plug-in interface as the editor sees it: the exports it looks up, and the numbers it sends and answers.
-//
-// Written from the editor's side, apart from the plug-in's own host/editor.h, so that a wrong number on
-// either side shows in the tests instead of agreeing with itself.
+// Apart from the plug-in's own host/editor.h, so that a wrong number on either side shows in the tests.
 #pragma once
 
 // The system's Windows headers, or the stand-in platform's in the native tree.
@@ -16,9 +14,8 @@ typedef UINT(WINAPI* GetStatusMessageIdProc)();
 typedef UINT(WINAPI* GetBitmapIdProc)();
 typedef LRESULT(WINAPI* PlugInProcProc)(HWND view, UINT message, WPARAM wParam, LPARAM lParam);
 
-// The ID that the editor gives the command of the first plug-in it loads; later ones count up to the last.
+// The ID that the editor gives the command of the first plug-in it loads; later ones count up.
 const UINT FIRST_PLUGIN_COMMAND = 5632;
-const UINT LAST_PLUGIN_COMMAND = 5887;
 
 // Messages that a plug-in sends to the view window.
 const UINT MSG_QUERY_STATUS = 0x801;  // wParam: a command ID; lParam: BOOL* for "checked"; result: enabled
@@ -29,11 +26,10 @@ const UINT MSG_INSERT_TEXT = 0x820;   // wParam: INSERT_ mode; lParam: NUL-termi
 const UINT MSG_EDITOR_FIRST = 0x800;
 const UINT MSG_EDITOR_LAST = 0xBFF;
 
-// Modes of MSG_INSERT_TEXT in its wParam's low bits, and the flag beside them.
+// Modes of MSG_INSERT_TEXT in its wParam's low bits.
 const WPARAM INSERT_AS_SET = 0;       // as the user's Edit > Overwrite setting says
 const WPARAM INSERT_INSERT = 1;       // insert
 const WPARAM INSERT_OVERWRITE = 2;    // overwrite
-const WPARAM INSERT_KEEP_LINE_ENDS = 0x10;
 
 // Event bits that the editor passes to OnEvents, one event a call.
 const UINT EVENT_SELECTION_CHANGED = 0x10;
@@ -57,7 +53,6 @@ const UINT PIP_GET_VERSION_UTF16 = 0x905; // as PIP_GET_NAME_UTF16
 const UINT PIP_QUERY_UNINSTALL = 0x906;  // result non-zero: the plug-in takes part in its uninstall
 const UINT PIP_CONFIRM_UNINSTALL = 0x907; // the plug-in asks the user; 1: the editor removes it, 0: it stays
 const UINT PIP_GET_BITMAP = 0x908;       // wParam: BMP_ flags; result: a bitmap resource number
-const UINT PIP_GET_TRANSPARENT_COLOR = 0x909; // wParam: BMP_ flags; result: a COLORREF
 
 // What the toolbar needs, as PIP_GET_BITMAP flags.
 const WPARAM BMP_LARGE = 0x1;      // 24 x 24 pictures rather than 16 x 16

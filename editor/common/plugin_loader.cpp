@@ -7,10 +7,8 @@
 #include <stdio.h>
 #include <string.h>
 
-namespace {
-
-// The error message, formatted by the system C runtime and cut to fit.
-void Report(wchar_t* error, size_t size, const wchar_t* format, ...)
+// The error message, formatted by the system C runtime and cut to fit; false, for a failed load to return.
+static bool Report(wchar_t* error, size_t size, const wchar_t* format, ...)
 {
     va_list args;
     va_start(args, format);
@@ -19,10 +17,11 @@ void Report(wchar_t* error, size_t size, const wchar_t* format, ...)
         error[size - 1] = L'\0';
     }
     va_end(args);
+    return false;
 }
 
 // Finds an export by name, as the function type the editor declares for it.
-template <typename Proc> bool FindExport(HMODULE module, const char* name, Proc* proc, const char** missing)
+template <typename Proc> static bool FindExport(HMODULE module, const char* name, Proc* proc, const char** missing)
 {
     FARPROC found = GetProcAddress(module, name);
     *missing = name;
@@ -32,7 +31,7 @@ template <typename Proc> bool FindExport(HMODULE module, const char* name, Proc*
 }
 
 // The bits of the DLL at path from its headers; 0 when it cannot be read or is no Windows image.
-int FileImageBits(const wchar_t* path)
+static int FileImageBits(const wchar_t* path)
 {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -44,25 +43,20 @@ int FileImageBits(const wchar_t* path)
     return ok ? ImageBits(head, read) : 0;
 }
 
-} // namespace
-
 bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t errorSize)
 {
     Report(error, errorSize, L"");
     Plugin loaded;
     size_t pathLength = wcslen(path);
-    if (pathLength >= MAX_PATH) {
-        Report(error, errorSize, L"cannot load a plug-in from a path of more than 259 characters: %ls", path);
-        return false;
-    }
+    if (pathLength >= MAX_PATH)
+        return Report(error, errorSize, L"cannot load a plug-in from a path of more than 259 characters: %ls", path);
     memcpy(loaded.path, path, (pathLength + 1) * sizeof *path);
     loaded.module = LoadLibraryW(path);
     if (!loaded.module) {
         DWORD code = GetLastError();
         char reason[400];
         LoadErrorReason(code, FileImageBits(path), static_cast<int>(sizeof(void*) * 8), reason, sizeof reason);
-        Report(error, errorSize, L"cannot load %ls: %hs", path, reason);
-        return false;
+        return Report(error, errorSize, L"cannot load %ls: %hs", path, reason);
     }
     const char* missing = "";
     if (!FindExport(loaded.module, "OnCommand", &loaded.onCommand, &missing) ||
@@ -72,9 +66,8 @@ bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t erro
         !FindExport(loaded.module, "GetStatusMessageID", &loaded.getStatusMessageId, &missing) ||
         !FindExport(loaded.module, "GetBitmapID", &loaded.getBitmapId, &missing) ||
         !FindExport(loaded.module, "PlugInProc", &loaded.plugInProc, &missing)) {
-        Report(error, errorSize, L"cannot use %ls as a plug-in: it has no export %hs", path, missing);
         FreeLibrary(loaded.module);
-        return false;
+        return Report(error, errorSize, L"cannot use %ls as a plug-in: it has no export %hs", path, missing);
     }
     *plugin = loaded;
     return true;

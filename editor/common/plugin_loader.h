@@ -3,10 +3,7 @@
 
 #include "plugin_abi.h"
 
-#include <stddef.h>
-
-// A loaded plug-in: its library, the path it was loaded from and its exports. Empty (module null) when none
-// is loaded.
+// A loaded plug-in: its library, the path it was loaded from and its exports; module null when none is.
 struct Plugin {
     HMODULE module = nullptr;
     wchar_t path[MAX_PATH] = L"";
@@ -23,8 +20,7 @@ struct Plugin {
 const size_t PLUGIN_ERROR_SIZE = MAX_PATH + 400;
 
 // Loads the library at path and finds every export. On failure loads nothing and says why in error, in one
-// line that names the path (NUL-terminated, cut to fit within errorSize characters): a path too long to
-// keep, a library that cannot load, or one without an export the editor needs.
+// line that names the path, NUL-terminated and cut to fit within errorSize characters.
 bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t errorSize);
 // Frees the library; plugin is empty afterwards.
 void UnloadPlugin(Plugin* plugin);

@@ -7,13 +7,10 @@ std::wstring ViewLineBreaks(const std::wstring& text)
 {
     std::wstring converted;
     for (size_t i = 0; i < text.size(); i++) {
-        if (text[i] == L'\r' || text[i] == L'\n') {
-            converted += L"\r\n";
-            if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-                i++;
-        } else {
+        if (text[i] != L'\r' && text[i] != L'\n')
             converted += text[i];
-        }
+        else if (text[i] == L'\n' || i + 1 == text.size() || text[i + 1] != L'\n')
+            converted += L"\r\n"; // a \r before a \n leaves the break to the \n
     }
     return converted;
 }

@@ -1,5 +1,4 @@
 // Text in the forms the editor keeps and shows it: line breaks of the view, quoting in the transcript.
-// Pure logic, built and tested on every platform.
 #pragma once
 
 #include "plugin_abi.h"

@@ -13,10 +13,8 @@ struct ViewState {
 // Most events one change makes.
 const int MOST_VIEW_EVENTS = 4;
 
-// The events that the change from before to after makes, in the order the editor sends them, one bit a
-// call: text altered, modified state changed, selection changed, caret moved. Returns their count.
-// A selection changes when its range does while text is selected before or after; moving an empty one is
-// only the caret's move.
+// The events of the change from before to after, one bit a call, in the editor's order; returns their count.
+// Moving an empty selection only moves the caret.
 int ViewEvents(const ViewState& before, const ViewState& after, UINT events[MOST_VIEW_EVENTS]);
 
 // The event's name in the transcript ("text altered"); "unknown event" for a bit the editor never sends.
