@@ -127,6 +127,9 @@ std::string ParseCustomValue(const std::string& text, CustomColorSetting* settin
     std::string why = ParseNumber(Trimmed(text.substr(0, equals)), 1, CUSTOM_COLOR_SLOTS, &slot);
     if (!why.empty())
         return "slot " + why;
-    setting->slot = slot - 1;
-    return ParseColorValue(text.substr(equals + 1), &setting->color);
+    ColorValue color;
+    why = ParseColorValue(text.substr(equals + 1), &color);
+    if (why.empty())
+        *setting = {slot - 1, color};
+    return why;
 }

@@ -29,7 +29,8 @@ std::string ParseNumber(const std::string& text, int low, int high, int* number)
 // around ignored. Returns "" and writes *color, else says why and leaves *color alone.
 std::string ParseColorValue(const std::string& text, ColorValue* color);
 
-// A custom colour as SLOT=COLOR, SLOT from 1 to CUSTOM_COLOR_SLOTS. Returns why it was refused, or "".
+// A custom colour as SLOT=COLOR, SLOT from 1 to CUSTOM_COLOR_SLOTS. Returns "" and writes *setting, else says
+// why and leaves *setting alone.
 std::string ParseCustomValue(const std::string& text, CustomColorSetting* setting);
 
 // text without the blanks (spaces, tabs) around it.

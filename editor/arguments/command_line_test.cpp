@@ -326,6 +326,9 @@ TEST(ParsePromptReply, ReadsConfirmCancelColoursAndCustomColoursAsTheCommandLine
 
     EXPECT_EQ(REPLY_INVALID, ParsePromptReply("17=red\n", &color, &setting, &why));
     EXPECT_EQ("slot 17 is outside 1-16", why);
+    EXPECT_EQ(REPLY_INVALID, ParsePromptReply("3=nocolour\n", &color, &setting, &why));
+    EXPECT_EQ(15, setting.slot) << "a refused custom colour leaves the setting alone";
+    EXPECT_EQ(Hex(RgbValue(255, 136, 0)), Hex(setting.color));
     EXPECT_EQ(REPLY_INVALID, ParsePromptReply(std::string(300, '7') + "\n", &color, &setting, &why));
     EXPECT_NE(std::string::npos, why.find("is not R,G,B")) << why;
 }

@@ -8,7 +8,8 @@ PromptReply ParsePromptReply(const std::string& line, ColorValue* color, CustomC
     std::string reply = Trimmed(line.substr(0, line.find_last_not_of("\r\n") + 1));
     if (reply.empty())
         return REPLY_CONFIRM;
-    if (LowerCase(reply) == "c" || LowerCase(reply) == "cancel")
+    std::string lower = LowerCase(reply);
+    if (lower == "c" || lower == "cancel")
         return REPLY_CANCEL;
     if (reply.find('=') != std::string::npos) {
         *why = ParseCustomValue(reply, setting);
