@@ -14,7 +14,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 void PumpMessages(DWORD milliseconds)
 {
@@ -245,9 +244,10 @@ bool SetUpDocument(Editor* editor, const EditorStep& run)
         SetDocumentLimit(&editor->view, run.limit);
     std::wstring text = ViewLineBreaks(FromUtf8(run.text)), file = FromUtf8(run.textFile);
     if (!file.empty()) {
-        std::ifstream in(std::filesystem::path(file), std::ios::binary);
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (!in) {
+        // Read whole by its size, so that a failed or short read fails the stream as a failed open does.
+        std::ifstream in(std::filesystem::path(file), std::ios::binary | std::ios::ate);
+        std::string bytes(in ? static_cast<size_t>(in.tellg()) : 0, '\0');
+        if (!in.seekg(0).read(&bytes[0], static_cast<std::streamsize>(bytes.size()))) {
             Complain(L"cannot read the text file " + file);
             return false;
         }

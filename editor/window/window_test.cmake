@@ -262,6 +262,12 @@ elseif(CASE STREQUAL "long_document_keeps_its_text")
         "  editor: document of 100000 characters, \"p { color: white }\\r\\np { color:\" ... \" white }\\r\\np { color: #00ff00 }\", selected \"#00ff00\""
         "  editor: enters \"lime\""
         "  editor: document of 99997 characters, \"p { color: white }\\r\\np { color:\" ... \"or: white }\\r\\np { color: lime }\"")
+    # A file that cannot be read fails the run and says so, instead of passing as an empty document.
+    run_window(--text-file nothere.txt --confirm)
+    if(NOT result STREQUAL "1" OR NOT errors MATCHES "cannot read the text file nothere.txt\n")
+        message(FATAL_ERROR "expected exit status 1 and 'cannot read the text file nothere.txt', got ${result}: "
+                            "${errors}")
+    endif()
 
 elseif(CASE STREQUAL "failed_insertion_fails_the_run")
     # A view that holds 6 characters cannot take "black" for the "a" of "navy": the run fails and says why,
