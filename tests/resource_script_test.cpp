@@ -104,7 +104,8 @@ TEST(ResourceScript, EachStringTableHoldsItsFiveTextsInUtf16AndNothingElse) {
     Table tables[] = {{Japanese, {}}, {English, {}}};
     for (const StringCase& row : STRING_CASES) {
         tables[0].texts[row.id] = row.japanese;
-        tables[1].texts[row.id] = std::u16string(row.english, row.english + std::char_traits<char>::length(row.english));
+        const size_t length = std::char_traits<char>::length(row.english);
+        tables[1].texts[row.id] = std::u16string(row.english, row.english + length);
     }
     for (const char* path : ResFiles) {
         const std::vector<Resource> resources = ReadResources(path);

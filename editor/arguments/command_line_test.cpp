@@ -266,7 +266,8 @@ TEST(ParseColorValue, AcceptsCodesComponentsAndWholeNamesWithBlanksAround)
         {"1,2,3 ", RgbValue(1, 2, 3)},          {" 1, 2, 3", RgbValue(1, 2, 3)},         {"0,0,0", 0},
         {"255,255,255", RgbValue(255, 255, 255)}, {"007,08,9", RgbValue(7, 8, 9)},      {"red", RgbValue(255, 0, 0)},
         {"NAVY", RgbValue(0, 0, 128)},          {" Fuchsia ", RgbValue(255, 0, 255)},   {"aqua", RgbValue(0, 255, 255)},
-        {"0 0 0", 0},                           {"9 8 7", RgbValue(9, 8, 7)},           {"\t0,255,\t9\t", RgbValue(0, 255, 9)},
+        {"0 0 0", 0},                           {"9 8 7", RgbValue(9, 8, 7)},
+        {"\t0,255,\t9\t", RgbValue(0, 255, 9)},
     };
     for (const auto& c : cases) {
         ColorValue color = 0xDEADBEEF;

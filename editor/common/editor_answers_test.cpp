@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <stdio.h>
 #include <string.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -36,27 +37,34 @@ struct PageEdge {
             munmap(base, 2 * page);
     }
 
-    // count bytes that end where the unreadable page begins.
+    // count bytes that end where the unreadable page begins; a fault names them.
     const char* Place(const char* bytes, size_t count)
     {
         char* at = base + page - count;
         memcpy(at, bytes, count);
+        int length =
+            snprintf(Placed, sizeof Placed, "FAILED: read past the end of the %u bytes", static_cast<unsigned>(count));
+        for (size_t i = 0; i < count && length + 8 < static_cast<int>(sizeof Placed); i++)
+            length += snprintf(Placed + length, sizeof Placed - length, " %02X", static_cast<unsigned char>(bytes[i]));
+        snprintf(Placed + length, sizeof Placed - length, ", into an unreadable page\n");
         return at;
     }
 
     static void ReadPastTheEnd(int)
     {
-        const char message[] = "FAILED: read past the end of the bytes given, into an unreadable page\n";
-        ssize_t ignored = write(2, message, sizeof message - 1);
+        ssize_t ignored = write(2, Placed, strlen(Placed));
         (void)ignored;
         _exit(1);
     }
+
+    static char Placed[160];
 
     size_t page = 0;
     char* base = nullptr;
     struct sigaction before = {};
 };
 
+char PageEdge::Placed[160];
 PageEdge* Edge;
 
 CharacterSize CodePageOf(const char* charset)
