@@ -6,6 +6,7 @@
 #include <set>
 #include <tuple>
 
+#include "cases/resource_cases.h"
 #include "resource_files.h"
 
 namespace {
@@ -68,18 +69,9 @@ double Hue(Rgb c) {
 }
 
 TEST(Bitmaps, EveryFileHasTheHeaderFieldsOfItsFormat) {
-    struct Format {
-        const char* name;
-        std::uint32_t size, bitsPerPixel, colorsUsed, imageSize;
-    };
-    const Format formats[] = {
-        {"small_16color.bmp", 16, 8, 16, 256},    {"large_16color.bmp", 24, 8, 16, 576},
-        {"small_256color.bmp", 16, 8, 256, 256},  {"large_256color.bmp", 24, 8, 256, 576},
-        {"small_truecolor.bmp", 16, 24, 0, 768},  {"large_truecolor.bmp", 24, 24, 0, 1728},
-    };
-    for (const Format& f : formats) {
-        SCOPED_TRACE(f.name);
-        const Bytes bytes = ReadFile(BitmapPath(f.name));
+    for (const BitmapCase& f : BITMAP_CASES) {
+        SCOPED_TRACE(f.file);
+        const Bytes bytes = ReadFile(BitmapPath(f.file));
         const std::uint32_t bitsOffset = 14 + 40 + 4 * f.colorsUsed;
         ASSERT_EQ(bitsOffset + f.imageSize, bytes.size()) << "file length";
         EXPECT_EQ('B', bytes[0]);
@@ -102,16 +94,12 @@ TEST(Bitmaps, EveryFileHasTheHeaderFieldsOfItsFormat) {
 }
 
 TEST(Bitmaps, SixteenColorPaletteIsTheClassicSixteenInOrder) {
-    const Rgb expected[16] = {
-        {0, 0, 0},     {128, 0, 0},   {0, 128, 0},     {128, 128, 0},   {0, 0, 128}, {128, 0, 128},
-        {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0},   {0, 255, 0}, {255, 255, 0},
-        {0, 0, 255},   {255, 0, 255}, {0, 255, 255},   {255, 255, 255},
-    };
     for (const char* name : {"small_16color.bmp", "large_16color.bmp"}) {
         SCOPED_TRACE(name);
         const Bitmap bitmap = Load(name);
         for (std::size_t i = 0; i < 16; ++i) {
-            EXPECT_EQ(expected[i], bitmap.PaletteEntry(i)) << "palette entry " << i;
+            EXPECT_EQ((Rgb{PALETTE_16[i][0], PALETTE_16[i][1], PALETTE_16[i][2]}), bitmap.PaletteEntry(i))
+                << "palette entry " << i;
             EXPECT_EQ(0, bitmap.bytes.at(14 + 40 + 4 * i + 3)) << "fourth byte of palette entry " << i;
         }
     }

@@ -3,6 +3,7 @@
 
 #include "host/editor.h"
 #include "host/huebird.h"
+#include "cases/event_cases.h"
 #include "standin/standin.h"
 
 #include <gtest/gtest.h>
@@ -89,79 +90,56 @@ TEST_F(ExportsTest, QueryStatusWritesFalseOverTrueAndNothingBeside)
     EXPECT_TRUE(Received.empty()) << "QueryStatus sent " << Received.size() << " messages";
 }
 
-// A call of OnEvents and the replay message it should send, if any.
-struct EventCase {
-    UINT events;
-    LPARAM param;
-    bool sends;
-    WPARAM sentParam; // when sends
-};
-
-// Runs the calls in order against the editor window, checking each call's messages.
-void RunEvents(HWND editor, const std::vector<EventCase>& calls)
+// Runs the calls in order, from nothing saved, checking each call's messages.
+template <size_t N> void RunEvents(HWND editor, HWND other, const EventCall (&calls)[N])
 {
-    for (size_t i = 0; i < calls.size(); i++) {
-        const EventCase& call = calls[i];
+    SavedEventParam = 0;
+    for (size_t i = 0; i < N; i++) {
+        const EventCall& call = calls[i];
+        HWND window = call.window == EDITOR_WINDOW ? editor : other;
         Received.clear();
-        OnEvents(editor, call.events, call.param);
+        OnEvents(window, call.events, static_cast<LPARAM>(call.param));
         SCOPED_TRACE(testing::Message() << "call " << i << ": events 0x" << std::hex << call.events);
         if (!call.sends) {
             EXPECT_TRUE(Received.empty()) << "expected no message, got " << Received.size();
             continue;
         }
         ASSERT_EQ(1u, Received.size()) << "expected one replay message";
-        EXPECT_EQ(editor, Received[0].hwnd);
+        EXPECT_EQ(window, Received[0].hwnd);
         EXPECT_EQ(0x802u, Received[0].msg);
-        EXPECT_EQ(call.sentParam, Received[0].wParam);
+        EXPECT_EQ(static_cast<WPARAM>(call.sent), Received[0].wParam);
         EXPECT_EQ(0, Received[0].lParam);
     }
 }
 
 TEST_F(ExportsTest, ReplayBeforeAnySaveSendsZero)
 {
-    RunEvents(editor, {{EVENT_REPLAY_PARAM, 77, true, 0}});
+    RunEvents(editor, other, REPLAY_BEFORE_ANY_SAVE);
 }
 
 TEST_F(ExportsTest, SaveAndReplayInOneCallSendsThatCallsParameter)
 {
-    RunEvents(editor, {{0x400, 5, false, 0}, {0x440, 1234, true, 1234}, {0x40, 9, true, 1234}});
+    RunEvents(editor, other, SAVE_AND_REPLAY_IN_ONE_CALL);
 }
 
 TEST_F(ExportsTest, SaveAloneSendsNothingAndIsReplayedLater)
 {
-    RunEvents(editor, {{0x400, 42, false, 0}, {0x40, 0, true, 42}, {0x40, 0, true, 42}});
+    RunEvents(editor, other, SAVE_ALONE_REPLAYED_LATER);
 }
 
 TEST_F(ExportsTest, OtherBitsNeitherSaveNorSend)
 {
-    RunEvents(editor, {{0x400, 3, false, 0},
-                       {0x1, 100, false, 0},
-                       {0x80, 200, false, 0},
-                       {0, 300, false, 0},
-                       {~(EVENT_SAVE_PARAM | EVENT_REPLAY_PARAM), 400, false, 0},
-                       {0x40, 0, true, 3},
-                       {~0u, 500, true, 500}});
+    RunEvents(editor, other, OTHER_BITS_NEITHER_SAVE_NOR_SEND);
 }
 
 TEST_F(ExportsTest, SavedParameterKeepsEveryBitOfLparam)
 {
-    // The most negative LPARAM, and one with the top bit set, on either width.
-    const LPARAM extreme = static_cast<LPARAM>(static_cast<WPARAM>(1) << (sizeof(LPARAM) * 8 - 1));
-    const LPARAM mixed = static_cast<LPARAM>(~static_cast<WPARAM>(0) - 0x1234);
-    RunEvents(editor, {{0x400, extreme, false, 0},
-                       {0x40, 0, true, static_cast<WPARAM>(extreme)},
-                       {0x440, mixed, true, static_cast<WPARAM>(mixed)},
-                       {0x440, -1, true, static_cast<WPARAM>(-1)}});
+    RunEvents(editor, other, EVERY_BIT_OF_THE_PARAMETER_KEPT);
 }
 
 TEST_F(ExportsTest, ParameterSavedFromOneWindowIsSentToTheWindowThatAsks)
 {
-    OnEvents(other, EVENT_SAVE_PARAM, 61);
-    EXPECT_TRUE(Received.empty());
-    OnEvents(editor, EVENT_REPLAY_PARAM, 0);
-    ASSERT_EQ(1u, Received.size());
-    EXPECT_EQ(editor, Received[0].hwnd) << "sent to the saving window instead";
-    EXPECT_EQ(61u, Received[0].wParam);
+    RunEvents(editor, other, SAVED_IN_ONE_WINDOW_SENT_TO_THE_ONE_THAT_ASKS);
 }
 
 } // namespace

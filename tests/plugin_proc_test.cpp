@@ -2,6 +2,7 @@
 #include "host/editor.h"
 #include "host/exports.h"
 #include "host/huebird.h"
+#include "cases/plugin_proc_cases.h"
 #include "resources/strings.h"
 #include "standin/standin.h"
 
@@ -86,19 +87,13 @@ protected:
 
 TEST_F(PlugInProcTest, MessagesWithConstantAnswersWriteNothing)
 {
-    struct Case {
-        UINT msg;
-        LRESULT result;
-    };
-    const Case cases[] = {{0x8FF, 0}, {0x900, 0}, {0x901, 0}, {0x903, 0}, {0x905, 0}, {0x906, 1},
-                          {0x909, 0}, {0x90A, 0}, {0, 0},     {0x400, 0}, {0xFFFFFFFF, 0}};
-    const WPARAM wParams[] = {0, 1, 80, ~static_cast<WPARAM>(0)};
-    for (const Case& c : cases) {
-        for (WPARAM wParam : wParams) {
+    for (const ConstantAnswerCase& c : CONSTANT_ANSWER_CASES) {
+        for (unsigned long long bits : CONSTANT_ANSWER_WPARAMS) {
+            const WPARAM wParam = static_cast<WPARAM>(bits);
             GuardedBuffer buffer(80);
             SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << c.msg << ", wParam 0x" << wParam);
-            EXPECT_EQ(c.result, PlugInProc(editor, c.msg, wParam, buffer.lParam()));
-            EXPECT_EQ(c.result, PlugInProc(editor, c.msg, wParam, 0));
+            EXPECT_EQ(c.answer, PlugInProc(editor, c.msg, wParam, buffer.lParam()));
+            EXPECT_EQ(c.answer, PlugInProc(editor, c.msg, wParam, 0));
             buffer.ExpectWritten("");
         }
     }
@@ -107,69 +102,30 @@ TEST_F(PlugInProcTest, MessagesWithConstantAnswersWriteNothing)
 
 TEST_F(PlugInProcTest, BitmapFollowsSizeAndColourFlags)
 {
-    struct Case {
-        WPARAM flags;
-        LRESULT bitmap;
-    };
-    const Case cases[] = {
-        {0x0, 101},  {0x1, 102},  {0x10, 103}, {0x11, 104}, {0x20, 105}, {0x21, 106}, {0x30, 105},
-        {0x31, 106}, {0x40, 101}, {0x41, 102}, {0x50, 103}, {0x60, 105}, {0xFFCE, 101}, {~static_cast<WPARAM>(0), 106},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(c.bitmap, PlugInProc(editor, PIP_GET_BITMAP, c.flags, 0)) << "flags 0x" << std::hex << c.flags;
+    for (const BitmapChoiceCase& c : BITMAP_CHOICE_CASES) {
+        const WPARAM flags = static_cast<WPARAM>(c.flags);
+        EXPECT_EQ(c.bitmap, PlugInProc(editor, PIP_GET_BITMAP, flags, 0)) << "flags 0x" << std::hex << flags;
     }
 }
 
-// A text request's capacity and what it should write, the NUL included.
-struct TextCase {
-    WPARAM capacity;
-    std::string written;
-};
-
-void CheckTextRequest(HWND editor, UINT msg, const std::string& text)
+TEST_F(PlugInProcTest, NameAndVersionAnswerTheirLengthPlusOneAndStayWithinCapacity)
 {
-    const LRESULT answer = static_cast<LRESULT>(text.size() + 1);
-    const std::string whole = text + '\0';
-    const TextCase cases[] = {
-        {0, ""},                                           // capacity 0: nothing at all
-        {1, std::string(1, '\0')},                         // only the NUL
-        {2, text.substr(0, 1) + '\0'},                     //
-        {text.size(), text.substr(0, text.size() - 1) + '\0'}, // one short: cut, still terminated
-        {text.size() + 1, whole},                          // exact fit
-        {80, whole},                                       // room to spare: the rest stays untouched
-    };
-    for (const TextCase& c : cases) {
-        GuardedBuffer buffer(c.capacity);
-        SCOPED_TRACE(testing::Message() << "capacity " << c.capacity);
-        EXPECT_EQ(answer, PlugInProc(editor, msg, c.capacity, buffer.lParam()));
-        buffer.ExpectWritten(c.written);
+    for (const TextRequestCase& c : TEXT_REQUEST_CASES) {
+        if (!IsWparam(c.capacity, sizeof(WPARAM)))
+            continue;
+        const char* text = nullptr;
+        for (const TextRequest& request : TEXT_REQUESTS)
+            text = request.msg == c.msg ? request.text : text;
+        ASSERT_NE(nullptr, text) << "no text for message 0x" << std::hex << c.msg;
+        const WPARAM capacity = static_cast<WPARAM>(c.capacity);
+        SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << c.msg << ", capacity 0x" << capacity
+                                        << (c.destination ? "" : ", no destination"));
+        // A capacity beyond the buffer's 80 bytes: only the text and its NUL may be written there.
+        GuardedBuffer buffer(capacity < 80 ? capacity : 80);
+        EXPECT_EQ(static_cast<LRESULT>(strlen(text) + 1),
+                  PlugInProc(editor, c.msg, capacity, c.destination ? buffer.lParam() : 0));
+        buffer.ExpectWritten(c.kept == NOTHING_WRITTEN ? std::string() : std::string(text, c.kept) + '\0');
     }
-
-    // No destination: only the size the editor needs.
-    EXPECT_EQ(answer, PlugInProc(editor, msg, 80, 0));
-
-    // A capacity beyond int's range writes the text and its NUL, no more.
-    GuardedBuffer roomy(80);
-    EXPECT_EQ(answer, PlugInProc(editor, msg, ~static_cast<WPARAM>(0), roomy.lParam()));
-    roomy.ExpectWritten(whole);
-
-    // On 64-bit Windows, a capacity whose low 32 bits are 0 is still a large capacity.
-    if (sizeof(WPARAM) > sizeof(int)) {
-        GuardedBuffer wide(80);
-        const WPARAM capacity = static_cast<WPARAM>(0xFFFFFFFFu) + 1;
-        EXPECT_EQ(answer, PlugInProc(editor, msg, capacity, wide.lParam()));
-        wide.ExpectWritten(whole);
-    }
-}
-
-TEST_F(PlugInProcTest, NameRequestAnswersLengthPlusOneAndStaysWithinCapacity)
-{
-    CheckTextRequest(editor, PIP_GET_NAME, "Huebird");
-}
-
-TEST_F(PlugInProcTest, VersionRequestAnswersLengthPlusOneAndStaysWithinCapacity)
-{
-    CheckTextRequest(editor, PIP_GET_VERSION, "Version 0.2 by Quenlo");
 }
 
 TEST_F(PlugInProcTest, TextThatCannotBeLoadedAnswersAsEmpty)

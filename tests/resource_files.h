@@ -22,16 +22,6 @@ inline std::uint32_t U32(const Bytes& bytes, std::size_t at) {
     return U16(bytes, at) | std::uint32_t(U16(bytes, at + 2)) << 16;
 }
 
-struct BitmapFile {
-    unsigned id;
-    const char* name;
-};
-
-const BitmapFile BitmapFiles[] = {
-    {101, "small_16color.bmp"},  {102, "large_16color.bmp"},   {103, "small_256color.bmp"},
-    {104, "large_256color.bmp"}, {105, "small_truecolor.bmp"}, {106, "large_truecolor.bmp"},
-};
-
 inline std::string BitmapPath(const char* name) {
     return std::string(HUEBIRD_SOURCE_DIR) + "/resources/bitmaps/" + name;
 }

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "cases/resource_cases.h"
 #include "resource_files.h"
 
 namespace {
@@ -82,7 +83,7 @@ const Resource* Find(const std::vector<Resource>& resources, unsigned type, unsi
 TEST(ResourceScript, HoldsAJapaneseAndAnEnglishStringBlockAndSixJapaneseBitmaps) {
     using Key = std::tuple<unsigned, unsigned, unsigned>;  // type, name, language
     std::vector<Key> expected = {{RtString, 1, Japanese}, {RtString, 1, English}};
-    for (const BitmapFile& bitmap : BitmapFiles) expected.emplace_back(RtBitmap, bitmap.id, Japanese);
+    for (const BitmapCase& bitmap : BITMAP_CASES) expected.emplace_back(RtBitmap, bitmap.id, Japanese);
     std::sort(expected.begin(), expected.end());
     for (const char* path : ResFiles) {
         SCOPED_TRACE(path);
@@ -100,26 +101,12 @@ TEST(ResourceScript, EachStringTableHoldsItsFiveTextsInUtf16AndNothingElse) {
         unsigned language;
         std::u16string texts[16];
     };
-    const Table tables[] = {
-        {Japanese,
-         {
-             u"",
-             u"色を選択し16進数で入力する",
-             u"色を選択し16進数で入力\n16進数色入力",
-             u"アンインストールしてもよろしいですか？",
-             u"Huebird",
-             u"Version 0.2 by Quenlo",
-         }},
-        {English,
-         {
-             u"",
-             u"Choose a color and enter it in hexadecimal",
-             u"Choose a color and enter it in hexadecimal\nHex color",
-             u"Are you sure you want to uninstall?",
-             u"Huebird",
-             u"Version 0.2 by Quenlo",
-         }},
-    };
+    Table tables[] = {{Japanese, {}}, {English, {}}};
+    for (const StringCase& row : STRING_CASES) {
+        tables[0].texts[row.id] = row.japanese;
+        const size_t length = std::char_traits<char>::length(row.english);
+        tables[1].texts[row.id] = std::u16string(row.english, row.english + length);
+    }
     for (const char* path : ResFiles) {
         const std::vector<Resource> resources = ReadResources(path);
         for (const Table& table : tables) {
@@ -166,13 +153,13 @@ TEST(ResourceScript, BitmapsAreTheCommittedFilesWithoutTheirFileHeader) {
     for (const char* path : ResFiles) {
         SCOPED_TRACE(path);
         const std::vector<Resource> resources = ReadResources(path);
-        for (const BitmapFile& bitmap : BitmapFiles) {
+        for (const BitmapCase& bitmap : BITMAP_CASES) {
             const Resource* resource = Find(resources, RtBitmap, bitmap.id);
             ASSERT_NE(nullptr, resource) << "no bitmap " << bitmap.id;
-            const Bytes file = ReadFile(BitmapPath(bitmap.name));
-            ASSERT_GT(file.size(), 14u) << bitmap.name;
+            const Bytes file = ReadFile(BitmapPath(bitmap.file));
+            ASSERT_GT(file.size(), 14u) << bitmap.file;
             EXPECT_TRUE(Bytes(file.begin() + 14, file.end()) == resource->data)
-                << "bitmap " << bitmap.id << " differs from " << bitmap.name << " (" << resource->data.size()
+                << "bitmap " << bitmap.id << " differs from " << bitmap.file << " (" << resource->data.size()
                 << " bytes, file without header " << file.size() - 14 << ")";
         }
     }

@@ -1,4 +1,5 @@
 // Tests of the stand-in editors' shared command line: options, colour values, prompt replies, escaping.
+#include "editor/arguments/color_value.h"
 #include "editor/arguments/command_line.h"
 #include "editor/arguments/escaping.h"
 #include "editor/arguments/prompt_reply.h"
@@ -217,6 +218,7 @@ TEST(ParseEditorArguments, RejectsBadArgumentsWithOneLineSayingWhy)
         {PROGRAM_WINDOW, {"--confirm", "--select", "a", "--select", "b", "--confirm"},
          "step 2: --select given twice; an answer (--confirm, --choose or --cancel) ends a run"},
         {PROGRAM_CONSOLE, {"--custom", "17=red", "--confirm"}, "--custom: slot 17 is outside 1-16"},
+        {PROGRAM_CONSOLE, {"--custom", "0=red", "--confirm"}, "--custom: slot 0 is outside 1-16"},
         {PROGRAM_WINDOW, {"--custom", "red", "--confirm"}, "--custom: \"red\" is not SLOT=COLOR, with SLOT from 1 to 16"},
         {PROGRAM_WINDOW, {"--custom", "2=grey", "--confirm"}, "--custom: \"grey\" is no colour; give #RRGGBB, R,G,B "
          "or one of black, silver, gray, white, maroon, red, purple, fuchsia, green, lime, olive, yellow, navy, "
@@ -264,6 +266,8 @@ TEST(ParseColorValue, AcceptsCodesComponentsAndWholeNamesWithBlanksAround)
         {"1,2,3 ", RgbValue(1, 2, 3)},          {" 1, 2, 3", RgbValue(1, 2, 3)},         {"0,0,0", 0},
         {"255,255,255", RgbValue(255, 255, 255)}, {"007,08,9", RgbValue(7, 8, 9)},      {"red", RgbValue(255, 0, 0)},
         {"NAVY", RgbValue(0, 0, 128)},          {" Fuchsia ", RgbValue(255, 0, 255)},   {"aqua", RgbValue(0, 255, 255)},
+        {"0 0 0", 0},                           {"9 8 7", RgbValue(9, 8, 7)},
+        {"\t0,255,\t9\t", RgbValue(0, 255, 9)},
     };
     for (const auto& c : cases) {
         ColorValue color = 0xDEADBEEF;
@@ -290,6 +294,9 @@ TEST(ParseColorValue, RefusesAnythingElseSayingWhyAndLeavesTheColourAlone)
         {",1,2", "a number is missing"},
         {"1,,2,3", "three numbers"},
         {"256,0,0", "256 is outside 0-255"},
+        {"0,256,0", "256 is outside 0-255"},
+        {"0,0,256", "256 is outside 0-255"},
+        {"0 0 256", "256 is outside 0-255"},
         {"99999999999999999999,0,0", "99999999999999999999 is outside 0-255"},
         {"-1,0,0", "\"-1\" is not a number"},
         {"1.5,2,3", "\"1.5\" is not a number"},
@@ -306,6 +313,38 @@ TEST(ParseColorValue, RefusesAnythingElseSayingWhyAndLeavesTheColourAlone)
                                                       << why << "\"";
         EXPECT_EQ(Hex(0xDEADBEEF), Hex(color)) << "colour written for '" << c.text << "'";
     }
+}
+
+TEST(ParseColorValue, KnowsTheSixteenBasicColoursByName)
+{
+    const struct {
+        const char* name;
+        ColorValue color;
+    } cases[] = {
+        {"black", RgbValue(0, 0, 0)},       {"silver", RgbValue(192, 192, 192)}, {"gray", RgbValue(128, 128, 128)},
+        {"white", RgbValue(255, 255, 255)}, {"maroon", RgbValue(128, 0, 0)},     {"red", RgbValue(255, 0, 0)},
+        {"purple", RgbValue(128, 0, 128)},  {"fuchsia", RgbValue(255, 0, 255)},  {"green", RgbValue(0, 128, 0)},
+        {"lime", RgbValue(0, 255, 0)},      {"olive", RgbValue(128, 128, 0)},    {"yellow", RgbValue(255, 255, 0)},
+        {"navy", RgbValue(0, 0, 128)},      {"blue", RgbValue(0, 0, 255)},       {"teal", RgbValue(0, 128, 128)},
+        {"aqua", RgbValue(0, 255, 255)},
+    };
+    for (const auto& c : cases) {
+        ColorValue color = 0xDEADBEEF;
+        EXPECT_EQ("", ParseColorValue(c.name, &color)) << c.name;
+        EXPECT_EQ(Hex(c.color), Hex(color)) << c.name;
+    }
+}
+
+TEST(LowerCase, MakesAsciiCapitalsSmallAndLeavesEveryOtherByte)
+{
+    const struct {
+        const char* text;
+        const char* lower;
+    } cases[] = {
+        {"AZ", "az"}, {"NaVy", "navy"}, {"@[`{az09", "@[`{az09"}, {"\xC3\x89\xC1", "\xC3\x89\xC1"}, {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.lower, LowerCase(c.text)) << c.text;
 }
 
 TEST(ParsePromptReply, ReadsConfirmCancelColoursAndCustomColoursAsTheCommandLineDoes)
@@ -350,12 +389,32 @@ TEST(EscapedText, KeepsPrintableAsciiAndValidUtf8WhenAskedAndEscapesTheRest)
         {"\xC0\xAF", true, "\\xC0\\xAF"},                 // overlong
         {"\xED\xA0\x80", true, "\\xED\\xA0\\x80"},        // a surrogate
         {"\xF0\x9F\x8E\xA8", true, "\xF0\x9F\x8E\xA8"},    // four bytes
+        {"\xC3\xA9\xC3", true, "\xC3\xA9\\xC3"},          // two bytes, then one alone
+        {"\x1F\x20~", true, "\\x1F ~"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.escaped, EscapedText(c.text, c.keepUtf8)) << EscapedText(c.text, false);
-    EXPECT_TRUE(IsValidUtf8("\xE8\xB5\xA4 red"));
-    EXPECT_FALSE(IsValidUtf8("\xE8\xB5\xA4\xE8"));
-    EXPECT_FALSE(IsValidUtf8("\xF4\x90\x80\x80")) << "past U+10FFFF";
+}
+
+TEST(IsValidUtf8, AcceptsWholeSequencesOnlyAndAsciiAlways)
+{
+    const struct {
+        const char* text;
+        bool valid;
+    } cases[] = {
+        {"", true},
+        {"#00ff00 \x7F", true},
+        {"\xE8\xB5\xA4 red", true},
+        {"\xC3\xA9\xF4\x8F\xBF\xBF", true},
+        {"\x80", false},                   // a continuation byte alone
+        {"a\xBF", false},
+        {"\xE8\xB5\xA4\xE8", false},      // cut short
+        {"\xF4\x90\x80\x80", false},      // past U+10FFFF
+        {"\xED\xA0\x80", false},           // a surrogate
+        {"\xFF", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.valid, IsValidUtf8(c.text)) << EscapedText(c.text, false);
 }
 
 TEST(OptionsUsage, ListsEachProgramsOwnOptionsWithTheLimitsTheParserChecks)

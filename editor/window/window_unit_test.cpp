@@ -30,6 +30,17 @@ std::wstring Bytes(const std::string& bytes)
     return text;
 }
 
+// The window's answer to a case's selection, by the system's lead bytes.
+size_t WindowAnswer(const SelectionCase& c, char* buffer, size_t* handedOver)
+{
+    return AnswerGetSelection(c.text, strlen(c.text), AnsiCharacterSize, buffer, c.capacity, handedOver);
+}
+
+void FailLine(const char* line)
+{
+    Fail(Format(L"%hs", line));
+}
+
 void TestAnsi()
 {
     if (GetACP() != 932) {
@@ -43,22 +54,7 @@ void TestAnsi()
 
     // What MSG_GET_SELECTION hands over by the system's lead bytes: whole characters, then a NUL if there is
     // room, between guard bytes.
-    const size_t GUARD = 8;
-    for (const SelectionCase& c : SELECTION_CASES) {
-        if (strcmp(c.charset, "SHIFT_JIS") != 0)
-            continue;
-        std::string area(GUARD + c.capacity + GUARD, '\xA5');
-        size_t handedOver = 0;
-        size_t answer = AnswerGetSelection(c.text, strlen(c.text), AnsiCharacterSize, &area[GUARD], c.capacity,
-                                           &handedOver);
-        std::string expected = std::string(GUARD, '\xA5') + std::string(c.text, c.handedOver) +
-                               (c.handedOver < c.capacity ? std::string(1, '\0') : "");
-        expected.resize(area.size(), '\xA5');
-        if (area != expected || answer != strlen(c.text) + 1)
-            Fail(Format(L"%ls into %u bytes: expected %ls answering %u, got %ls answering %u",
-                        Bytes(c.text).c_str(), static_cast<unsigned>(c.capacity), Bytes(expected).c_str(),
-                        static_cast<unsigned>(strlen(c.text) + 1), Bytes(area).c_str(), static_cast<unsigned>(answer)));
-    }
+    CheckSelectionCases(WindowAnswer, SHIFT_JIS, FailLine);
 }
 
 // A watch's handler that awaits nothing: every window but the owner's kind is unexpected.

@@ -10,6 +10,10 @@
 #include "editor_answers.h"
 #include "plugin_loader.h"
 
+#include "../cases/event_cases.h"
+#include "../cases/plugin_proc_cases.h"
+#include "../cases/resource_cases.h"
+
 #include <colordlg.h>
 #include <stdio.h>
 #include <string.h>
@@ -324,48 +328,21 @@ void TestExports()
 
 // ---- Area: resources ----
 
-struct StringRow {
-    UINT id;
-    const char* cp932; // the bytes in code page 932
-    int length;
-    const wchar_t* utf16;
-};
+// The Japanese text of a string case as LoadStringW gives it.
+const wchar_t* Utf16(const char16_t* text)
+{
+    return reinterpret_cast<const wchar_t*>(text);
+}
 
-const StringRow STRINGS[] = {
-    {1,
-     "\x90\x46\x82\xF0\x91\x49\x91\xF0\x82\xB5\x31\x36\x90\x69\x90\x94\x82\xC5\x93\xFC\x97\xCD\x82\xB7\x82\xE9",
-     26, L"色を選択し16進数で入力する"},
-    {2,
-     "\x90\x46\x82\xF0\x91\x49\x91\xF0\x82\xB5\x31\x36\x90\x69\x90\x94\x82\xC5\x93\xFC\x97\xCD\x0A\x31\x36\x90"
-     "\x69\x90\x94\x90\x46\x93\xFC\x97\xCD",
-     35, L"色を選択し16進数で入力\n16進数色入力"},
-    {3,
-     "\x83\x41\x83\x93\x83\x43\x83\x93\x83\x58\x83\x67\x81\x5B\x83\x8B\x82\xB5\x82\xC4\x82\xE0\x82\xE6\x82\xEB"
-     "\x82\xB5\x82\xA2\x82\xC5\x82\xB7\x82\xA9\x81\x48",
-     38, L"アンインストールしてもよろしいですか？"},
-    {4, "Huebird", 7, L"Huebird"},
-    {5, "Version 0.2 by Quenlo", 21, L"Version 0.2 by Quenlo"},
-};
-
-struct BitmapRow {
-    WORD id;
-    LONG size;
-    WORD bitCount;
-    DWORD clrUsed;
-    DWORD sizeImage;
-};
-
-const BitmapRow BITMAPS[] = {
-    {101, 16, 8, 16, 256},  {102, 24, 8, 16, 576}, {103, 16, 8, 256, 256},
-    {104, 24, 8, 256, 576}, {105, 16, 24, 0, 768}, {106, 24, 24, 0, 1728},
-};
-
-// The palette of the 16-colour bitmaps, as red, green, blue.
-const BYTE PALETTE16[16][3] = {
-    {0, 0, 0},     {128, 0, 0},   {0, 128, 0},   {128, 128, 0}, {0, 0, 128},   {128, 0, 128},
-    {0, 128, 128}, {192, 192, 192}, {128, 128, 128}, {255, 0, 0}, {0, 255, 0}, {255, 255, 0},
-    {0, 0, 255},   {255, 0, 255}, {0, 255, 255}, {255, 255, 255},
-};
+// Whether the UTF-16 text is the ASCII text, character for character.
+bool SameAsAscii(const wchar_t* wide, const char* ascii)
+{
+    for (; *ascii; wide++, ascii++) {
+        if (*wide != static_cast<wchar_t>(*ascii))
+            return false;
+    }
+    return *wide == L'\0';
+}
 
 // Every resource of the module as type/name/language and a space each, collected by enumeration.
 char ResourceList[512];
@@ -398,20 +375,22 @@ void TestResources()
     UINT codePage = GetACP();
     ok(codePage == 932, "the ANSI code page is %u, expected 932 (a Japanese system)\n", codePage);
 
-    for (const StringRow& row : STRINGS) {
+    for (const StringCase& row : STRING_CASES) {
+        const int expected = static_cast<int>(strlen(row.japaneseCp932));
         GuardedBuffer buffer(80);
         int length = LoadStringA(Module, row.id, reinterpret_cast<char*>(buffer.Dest()), 80);
-        ok(length == row.length, "LoadStringA(%u): expected %d bytes, got %d\n", row.id, row.length, length);
+        ok(length == expected, "LoadStringA(%u): expected %d bytes, got %d\n", row.id, expected, length);
         Problem problem = {""};
-        ok(buffer.Holds(row.cp932, row.length + 1, &problem), "LoadStringA(%u): expected %s, got %s (%s)\n", row.id,
-           HexBytes(row.cp932, row.length).text,
+        ok(buffer.Holds(row.japaneseCp932, expected + 1, &problem), "LoadStringA(%u): expected %s, got %s (%s)\n",
+           row.id, HexBytes(row.japaneseCp932, expected).text,
            HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).text, problem.text);
 
         wchar_t wide[80];
+        const wchar_t* japanese = Utf16(row.japanese);
         int wideLength = LoadStringW(Module, row.id, wide, 80);
-        ok(wideLength == static_cast<int>(wcslen(row.utf16)) && wcscmp(wide, row.utf16) == 0,
+        ok(wideLength == static_cast<int>(wcslen(japanese)) && wcscmp(wide, japanese) == 0,
            "LoadStringW(%u): the UTF-16 text differs (%d characters, expected %d)\n", row.id, wideLength,
-           static_cast<int>(wcslen(row.utf16)));
+           static_cast<int>(wcslen(japanese)));
     }
     const UINT undefined[] = {0, 6, 16};
     for (UINT id : undefined) {
@@ -428,7 +407,7 @@ void TestResources()
     ok(strcmp(ResourceList, expectedList) == 0, "resources (type/name/language): expected %s, got %s\n",
        expectedList, ResourceList);
 
-    for (const BitmapRow& row : BITMAPS) {
+    for (const BitmapCase& row : BITMAP_CASES) {
         HRSRC found = FindResourceExA(Module, MAKEINTRESOURCEA(2), MAKEINTRESOURCEA(row.id), JAPANESE);
         if (!ok(found != nullptr, "bitmap %u: not found in language 0x411\n", row.id))
             continue;
@@ -438,38 +417,39 @@ void TestResources()
         if (!ok(header != nullptr && size >= sizeof(BITMAPINFOHEADER), "bitmap %u: cannot be loaded\n", row.id))
             continue;
         ok(header->biSize == 40, "bitmap %u: header size %lu, expected 40\n", row.id, header->biSize);
-        ok(header->biWidth == row.size && header->biHeight == row.size,
-           "bitmap %u: expected %ld x %ld (bottom-up), got %ld x %ld\n", row.id, row.size, row.size,
-           header->biWidth, header->biHeight);
+        const LONG side = static_cast<LONG>(row.size);
+        ok(header->biWidth == side && header->biHeight == side,
+           "bitmap %u: expected %ld x %ld (bottom-up), got %ld x %ld\n", row.id, side, side, header->biWidth,
+           header->biHeight);
         ok(header->biPlanes == 1 && header->biCompression == BI_RGB, "bitmap %u: planes %u, compression %lu\n",
            row.id, header->biPlanes, header->biCompression);
-        ok(header->biBitCount == row.bitCount, "bitmap %u: expected %u bits per pixel, got %u\n", row.id,
-           row.bitCount, header->biBitCount);
-        ok(header->biClrUsed == row.clrUsed, "bitmap %u: expected %lu colours used, got %lu\n", row.id,
-           row.clrUsed, header->biClrUsed);
-        ok(header->biSizeImage == row.sizeImage, "bitmap %u: expected image size %lu, got %lu\n", row.id,
-           row.sizeImage, header->biSizeImage);
+        ok(header->biBitCount == row.bitsPerPixel, "bitmap %u: expected %u bits per pixel, got %u\n", row.id,
+           row.bitsPerPixel, header->biBitCount);
+        ok(header->biClrUsed == row.colorsUsed, "bitmap %u: expected %u colours used, got %lu\n", row.id,
+           row.colorsUsed, header->biClrUsed);
+        ok(header->biSizeImage == row.imageSize, "bitmap %u: expected image size %u, got %lu\n", row.id,
+           row.imageSize, header->biSizeImage);
         ok(header->biXPelsPerMeter == 2835 && header->biYPelsPerMeter == 2835 && header->biClrImportant == 0,
            "bitmap %u: resolution %ld x %ld, important colours %lu; expected 2835 x 2835, 0\n", row.id,
            header->biXPelsPerMeter, header->biYPelsPerMeter, header->biClrImportant);
-        DWORD expectedSize = 40 + 4 * row.clrUsed + row.sizeImage;
+        DWORD expectedSize = 40 + 4 * row.colorsUsed + row.imageSize;
         ok(size == expectedSize, "bitmap %u: resource of %lu bytes, expected %lu\n", row.id, size, expectedSize);
-        if (row.clrUsed == 16 && size == expectedSize) {
+        if (row.colorsUsed == 16 && size == expectedSize) {
             const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(header + 1);
             for (int i = 0; i < 16; i++) {
-                ok(palette[i].rgbRed == PALETTE16[i][0] && palette[i].rgbGreen == PALETTE16[i][1] &&
-                       palette[i].rgbBlue == PALETTE16[i][2] && palette[i].rgbReserved == 0,
+                ok(palette[i].rgbRed == PALETTE_16[i][0] && palette[i].rgbGreen == PALETTE_16[i][1] &&
+                       palette[i].rgbBlue == PALETTE_16[i][2] && palette[i].rgbReserved == 0,
                    "bitmap %u: palette entry %d is (%u, %u, %u, %u), expected (%u, %u, %u, 0)\n", row.id, i,
                    palette[i].rgbRed, palette[i].rgbGreen, palette[i].rgbBlue, palette[i].rgbReserved,
-                   PALETTE16[i][0], PALETTE16[i][1], PALETTE16[i][2]);
+                   PALETTE_16[i][0], PALETTE_16[i][1], PALETTE_16[i][2]);
             }
         }
 
         // As a toolbar loads it.
         HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
         BITMAP info = {};
-        ok(bitmap && GetObjectA(bitmap, sizeof info, &info) && info.bmWidth == row.size && info.bmHeight == row.size,
-           "LoadBitmapA(%u): expected a %ld x %ld bitmap, got %p (%ld x %ld)\n", row.id, row.size, row.size,
+        ok(bitmap && GetObjectA(bitmap, sizeof info, &info) && info.bmWidth == side && info.bmHeight == side,
+           "LoadBitmapA(%u): expected a %ld x %ld bitmap, got %p (%ld x %ld)\n", row.id, side, side,
            static_cast<void*>(bitmap), info.bmWidth, info.bmHeight);
         if (bitmap)
             DeleteObject(bitmap);
@@ -478,84 +458,69 @@ void TestResources()
 
 // ---- Area: the plug-in procedure ----
 
-void CheckTextRequest(HWND editor, UINT msg, const char* text)
+// The text that a text request's message asks for, or null.
+const char* RequestedText(UINT msg)
 {
-    const size_t length = strlen(text);
-    const LRESULT answer = static_cast<LRESULT>(length + 1);
-    struct Case {
-        WPARAM capacity;
-        size_t kept; // the characters of the text written before its NUL; NONE: nothing written at all
-    };
-    const size_t NONE = ~static_cast<size_t>(0);
-    const Case cases[] = {
-        {0, NONE},
-        {1, 0},
-        {2, 1},
-        {length, length - 1},
-        {length + 1, length},
-        {80, length},
-        {~static_cast<WPARAM>(0), length}, // the buffer below is 80 bytes; only the text and NUL are written
-    };
-    for (const Case& c : cases) {
-        GuardedBuffer buffer(c.capacity);
-        LRESULT result = PlugInProc(editor, msg, c.capacity, buffer.Dest());
-        ok(result == answer, "message 0x%X, capacity %llu: expected %lld, got %lld\n", msg, AsUnsigned(c.capacity), AsSigned(answer),
-           AsSigned(result));
-        char written[MOST_CAPACITY + 1] = "";
-        size_t count = 0;
-        if (c.kept != NONE) {
-            memcpy(written, text, c.kept);
-            written[c.kept] = '\0';
-            count = c.kept + 1;
-        }
-        char what[64];
-        format_to(what, "message 0x%X, capacity %llu", msg, AsUnsigned(c.capacity));
-        ok_buffer(buffer, written, count, what);
+    for (const TextRequest& request : TEXT_REQUESTS) {
+        if (request.msg == msg)
+            return request.text;
     }
-    LRESULT sizeOnly = PlugInProc(editor, msg, 80, 0);
-    ok(sizeOnly == answer, "message 0x%X without a destination: expected %lld, got %lld\n", msg, AsSigned(answer),
-       AsSigned(sizeOnly));
+    return nullptr;
 }
 
 void TestPlugInProc()
 {
     HWND editor = CreateEditorWindow();
 
-    // Every number around and in the table that answers a constant, whatever wParam and lParam are.
-    struct Constant {
-        UINT msg;
-        LRESULT result;
-    };
-    const Constant constants[] = {{0x8FF, 0}, {0x900, 0}, {0x901, 0}, {0x903, 0}, {0x905, 0}, {0x906, 1},
-                                  {0x909, 0}, {0x90A, 0}, {0, 0},     {0xFFFF, 0}, {0xFFFFFFFF, 0}};
-    const WPARAM wParams[] = {0, 1, 80, ~static_cast<WPARAM>(0)};
-    for (const Constant& c : constants) {
-        for (WPARAM wParam : wParams) {
+    for (const ConstantAnswerCase& c : CONSTANT_ANSWER_CASES) {
+        for (unsigned long long bits : CONSTANT_ANSWER_WPARAMS) {
+            const WPARAM wParam = static_cast<WPARAM>(bits);
+            const LRESULT expected = static_cast<LRESULT>(c.answer);
             GuardedBuffer buffer(80);
             LRESULT withBuffer = PlugInProc(editor, c.msg, wParam, buffer.Dest());
             LRESULT withoutBuffer = PlugInProc(editor, c.msg, wParam, 0);
-            ok(withBuffer == c.result && withoutBuffer == c.result,
+            ok(withBuffer == expected && withoutBuffer == expected,
                "message 0x%X, wParam 0x%llx: expected %lld, got %lld with a buffer and %lld without\n", c.msg,
-               AsUnsigned(wParam), AsSigned(c.result), AsSigned(withBuffer), AsSigned(withoutBuffer));
+               AsUnsigned(wParam), AsSigned(expected), AsSigned(withBuffer), AsSigned(withoutBuffer));
             char what[64];
             format_to(what, "message 0x%X, wParam 0x%llx", c.msg, AsUnsigned(wParam));
             ok_buffer(buffer, "", 0, what);
         }
     }
 
-    CheckTextRequest(editor, PIP_GET_NAME, "Huebird");
-    CheckTextRequest(editor, PIP_GET_VERSION, "Version 0.2 by Quenlo");
+    for (const TextRequestCase& c : TEXT_REQUEST_CASES) {
+        if (!IsWparam(c.capacity, sizeof(WPARAM)))
+            continue;
+        const char* text = RequestedText(c.msg);
+        if (!text) {
+            ok(false, "message 0x%X: no text to expect\n", c.msg);
+            continue;
+        }
+        const WPARAM capacity = static_cast<WPARAM>(c.capacity);
+        const LRESULT answer = static_cast<LRESULT>(strlen(text) + 1);
+        // A capacity beyond the buffer's 80 bytes: only the text and its NUL may be written there.
+        GuardedBuffer buffer(capacity);
+        LRESULT result = PlugInProc(editor, c.msg, capacity, c.destination ? buffer.Dest() : 0);
+        ok(result == answer, "message 0x%X, capacity %llu%s: expected %lld, got %lld\n", c.msg, AsUnsigned(capacity),
+           c.destination ? "" : ", no destination", AsSigned(answer), AsSigned(result));
+        char written[MOST_CAPACITY + 1] = "";
+        size_t count = 0;
+        if (c.kept != NOTHING_WRITTEN) {
+            memcpy(written, text, c.kept);
+            written[c.kept] = '\0';
+            count = c.kept + 1;
+        }
+        char what[64];
+        format_to(what, "message 0x%X, capacity %llu%s", c.msg, AsUnsigned(capacity),
+                  c.destination ? "" : ", no destination");
+        ok_buffer(buffer, written, count, what);
+    }
 
-    struct Bitmap {
-        WPARAM flags;
-        LRESULT id;
-    };
-    const Bitmap bitmaps[] = {{0x0, 101},  {0x1, 102},  {0x10, 103}, {0x11, 104}, {0x20, 105},
-                              {0x21, 106}, {0x30, 105}, {0x31, 106}, {0x40, 101}, {0x41, 102},
-                              {0x50, 103}, {0x60, 105}, {0xFFCE, 101}, {~static_cast<WPARAM>(0), 106}};
-    for (const Bitmap& b : bitmaps) {
-        LRESULT id = PlugInProc(editor, PIP_GET_BITMAP, b.flags, 0);
-        ok(id == b.id, "bitmap for flags 0x%llx: expected %lld, got %lld\n", AsUnsigned(b.flags), AsSigned(b.id), AsSigned(id));
+    for (const BitmapChoiceCase& b : BITMAP_CHOICE_CASES) {
+        const WPARAM flags = static_cast<WPARAM>(b.flags);
+        LRESULT id = PlugInProc(editor, PIP_GET_BITMAP, flags, 0);
+        ok(id == static_cast<LRESULT>(b.bitmap), "bitmap for flags 0x%llx: expected %lld, got %lld\n",
+           AsUnsigned(flags), b.bitmap, AsSigned(id));
     }
     ok(LogCount == 0, "the plug-in procedure sent %u messages to the editor, expected none\n",
        static_cast<unsigned>(LogCount));
@@ -611,9 +576,9 @@ void TestUninstall()
         CheckNoUnexpectedWindow(button);
         ok(visit.seen, "%s: no message box owned by the editor window appeared\n", button);
         ok(result == c.result, "%s: expected %lld, got %lld\n", button, AsSigned(c.result), AsSigned(result));
-        const StringRow& question = STRINGS[2];
-        ok(strcmp(visit.content.text, question.cp932) == 0, "%s: box text %s, expected %s\n", button,
-           HexBytes(visit.content.text, strlen(visit.content.text)).text, HexBytes(question.cp932, question.length).text);
+        const char* question = STRING_CASES[2].japaneseCp932;
+        ok(strcmp(visit.content.text, question) == 0, "%s: box text %s, expected %s\n", button,
+           HexBytes(visit.content.text, strlen(visit.content.text)).text, HexBytes(question, strlen(question)).text);
         ok(strcmp(visit.content.caption, "EmEditor") == 0, "%s: caption \"%s\", expected \"EmEditor\"\n", button,
            visit.content.caption);
         ok(visit.yesNo, "%s: expected Yes and No buttons only\n", button);
@@ -624,20 +589,6 @@ void TestUninstall()
 
 // ---- Area: a system that is not Japanese ----
 
-// The English table, as a system in any other language reads it: ASCII, so the same in every code page.
-struct EnglishRow {
-    const char* ansi;
-    const wchar_t* utf16;
-};
-
-const EnglishRow ENGLISH_STRINGS[] = {
-    {"Choose a color and enter it in hexadecimal", L"Choose a color and enter it in hexadecimal"},
-    {"Choose a color and enter it in hexadecimal\nHex color", L"Choose a color and enter it in hexadecimal\nHex color"},
-    {"Are you sure you want to uninstall?", L"Are you sure you want to uninstall?"},
-    {"Huebird", L"Huebird"},
-    {"Version 0.2 by Quenlo", L"Version 0.2 by Quenlo"},
-};
-
 void TestEnglish()
 {
     UINT codePage = GetACP();
@@ -647,24 +598,24 @@ void TestEnglish()
        "expected a system that is not Japanese, got code page %u and language 0x%X\n", codePage, language);
 
     // The editor reads strings 1 and 2 with either call; the plug-in reads 3 to 5 with LoadStringA.
-    for (UINT id = 1; id <= 5; id++) {
-        const EnglishRow& row = ENGLISH_STRINGS[id - 1];
-        const int expected = static_cast<int>(strlen(row.ansi));
+    for (const StringCase& row : STRING_CASES) {
+        const UINT id = row.id;
+        const int expected = static_cast<int>(strlen(row.english));
         GuardedBuffer buffer(80);
         int length = LoadStringA(Module, id, reinterpret_cast<char*>(buffer.Dest()), 80);
         Problem problem = {""};
-        ok(length == expected && buffer.Holds(row.ansi, expected + 1, &problem),
-           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, row.ansi, expected, length,
+        ok(length == expected && buffer.Holds(row.english, expected + 1, &problem),
+           "LoadStringA(%u): expected \"%s\" (%d bytes), got %d bytes: %s (%s)\n", id, row.english, expected, length,
            HexBytes(reinterpret_cast<const char*>(buffer.Dest()), length > 0 ? length : 0).text, problem.text);
 
         wchar_t wide[80] = L"";
         int wideLength = LoadStringW(Module, id, wide, 80);
-        ok(wideLength == expected && wcscmp(wide, row.utf16) == 0,
-           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, row.ansi, wideLength, wide);
+        ok(wideLength == expected && SameAsAscii(wide, row.english),
+           "LoadStringW(%u): expected \"%s\", got %d characters: \"%ls\"\n", id, row.english, wideLength, wide);
     }
 
     // The bitmaps exist in Japanese only, and a toolbar in any language finds them.
-    for (const BitmapRow& row : BITMAPS) {
+    for (const BitmapCase& row : BITMAP_CASES) {
         HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
         ok(bitmap != nullptr, "LoadBitmapA(%u): not found, error %lu\n", row.id, GetLastError());
         if (bitmap)
@@ -679,7 +630,7 @@ void TestEnglish()
     CheckNoUnexpectedWindow("the uninstall question");
     ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
        visit.seen ? "a box" : "no box", AsSigned(result));
-    const char* question = ENGLISH_STRINGS[2].ansi;
+    const char* question = STRING_CASES[2].english;
     ok(strcmp(visit.content.text, question) == 0 && strcmp(visit.content.caption, "EmEditor") == 0 && visit.yesNo,
        "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
        question, visit.content.text, visit.content.caption, visit.yesNo ? "" : ", other buttons");
@@ -692,47 +643,35 @@ void TestOnEvents()
 {
     HWND editor = CreateEditorWindow();
     HWND other = CreateEditorWindow();
-    struct Call {
-        HWND hwnd;
-        UINT events;
-        LPARAM param;
-        bool sends;
-        WPARAM sent;
-    };
-    // Full width on 64-bit Windows: a parameter whose high half differs from its low half.
-    const LPARAM wide = sizeof(LPARAM) > 4 ? static_cast<LPARAM>(0x123456789ABCDEF0ull) : 0x9ABCDEF0;
-    const Call calls[] = {
-        {editor, EVENT_MODIFIED_CHANGED, 77, true, 0}, // before any save: 0
-        {editor, 0x440, 1234, true, 1234},         // saved and sent in the same call
-        {editor, 0x400, 42, false, 0},             // saved only
-        {editor, 0x1, 100, false, 0},
-        {editor, 0x80, 200, false, 0},
-        {editor, 0, 300, false, 0},
-        {editor, ~(EVENT_FIRST | EVENT_MODIFIED_CHANGED), 400, false, 0},
-        {editor, 0x40, 500, true, 42},             // the parameter of the last save
-        {other, 0x400, wide, false, 0},            // saved from another window...
-        {editor, 0x40, 0, true, static_cast<WPARAM>(wide)}, // ...sent to the window that asks
-        {editor, 0x440, -1, true, static_cast<WPARAM>(-1)},
-    };
-    for (size_t i = 0; i < sizeof calls / sizeof calls[0]; i++) {
-        const Call& call = calls[i];
-        LogCount = 0;
-        OnEvents(call.hwnd, call.events, call.param);
-        if (!call.sends) {
-            ok(LogCount == 0, "call %u (events 0x%X): expected no message, got %u\n", static_cast<unsigned>(i),
-               call.events, static_cast<unsigned>(LogCount));
-            continue;
+    bool first = true;
+    for (const EventSequence& sequence : EVENT_SEQUENCES) {
+        // Each sequence starts with nothing saved: the first on the plug-in as loaded, the others after a
+        // save of 0, which a replay sends as it sends nothing saved.
+        if (!first)
+            OnEvents(editor, 0x400, 0);
+        first = false;
+        for (size_t i = 0; i < sequence.count; i++) {
+            const EventCall& call = sequence.calls[i];
+            HWND window = call.window == EDITOR_WINDOW ? editor : other;
+            const WPARAM sent = static_cast<WPARAM>(call.sent);
+            LogCount = 0;
+            OnEvents(window, call.events, static_cast<LPARAM>(call.param));
+            if (!call.sends) {
+                ok(LogCount == 0, "%s, call %u (events 0x%X): expected no message, got %u\n", sequence.behaviour,
+                   static_cast<unsigned>(i), call.events, static_cast<unsigned>(LogCount));
+                continue;
+            }
+            if (!ok(LogCount == 1, "%s, call %u (events 0x%X): expected one message, got %u\n", sequence.behaviour,
+                    static_cast<unsigned>(i), call.events, static_cast<unsigned>(LogCount)))
+                continue;
+            const Received& got = Log[0];
+            ok(got.hwnd == window && got.msg == MSG_UPDATE_TOOLBAR,
+               "%s, call %u: expected message 0x802 to %p, got 0x%X to %p\n", sequence.behaviour,
+               static_cast<unsigned>(i), static_cast<void*>(window), got.msg, static_cast<void*>(got.hwnd));
+            ok(got.wParam == sent && got.lParam == 0,
+               "%s, call %u: expected wParam 0x%llx, lParam 0; got 0x%llx, 0x%llx\n", sequence.behaviour,
+               static_cast<unsigned>(i), AsUnsigned(sent), AsUnsigned(got.wParam), AsUnsigned(got.lParam));
         }
-        if (!ok(LogCount == 1, "call %u (events 0x%X): expected one message, got %u\n", static_cast<unsigned>(i),
-                call.events, static_cast<unsigned>(LogCount)))
-            continue;
-        const Received& got = Log[0];
-        ok(got.hwnd == call.hwnd && got.msg == MSG_UPDATE_TOOLBAR,
-           "call %u: expected message 0x802 to %p, got 0x%X to %p\n", static_cast<unsigned>(i),
-           static_cast<void*>(call.hwnd), got.msg, static_cast<void*>(got.hwnd));
-        ok(got.wParam == call.sent && got.lParam == 0,
-           "call %u: expected wParam 0x%llx, lParam 0; got 0x%llx, 0x%llx\n", static_cast<unsigned>(i), AsUnsigned(call.sent),
-           AsUnsigned(got.wParam), AsUnsigned(got.lParam));
     }
     DestroyWindow(editor);
     DestroyWindow(other);
