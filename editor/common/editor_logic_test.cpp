@@ -1,114 +1,13 @@
-// Tests of the editor side's logic that needs no window: load failures in words, the events of a view, and
-// text as the view keeps it and the transcript shows it.
-#include "load_error.h"
+// Tests of the editor side's logic that needs no window: the events of a view, and text as the view keeps it
+// and the transcript shows it.
 #include "text_forms.h"
 #include "view_events.h"
 
 #include <gtest/gtest.h>
 
-#include <string.h>
-
 #include <string>
-#include <vector>
 
 namespace {
-
-// The first bytes of a Windows image for a machine: "MZ", the signature's offset, "PE\0\0", the machine.
-std::vector<unsigned char> ImageHead(unsigned machine, unsigned long peOffset = 0x80)
-{
-    std::vector<unsigned char> head(0x200, 0);
-    head[0] = 'M';
-    head[1] = 'Z';
-    for (int i = 0; i < 4; i++)
-        head[0x3C + i] = static_cast<unsigned char>(peOffset >> (8 * i));
-    if (peOffset + 6 <= head.size()) {
-        head[peOffset] = 'P';
-        head[peOffset + 1] = 'E';
-        head[peOffset + 4] = static_cast<unsigned char>(machine);
-        head[peOffset + 5] = static_cast<unsigned char>(machine >> 8);
-    }
-    return head;
-}
-
-// The whole reason, as a string.
-std::string Reason(unsigned long error, int dllBits, int programBits)
-{
-    char text[512];
-    size_t length = LoadErrorReason(error, dllBits, programBits, text, sizeof text);
-    EXPECT_EQ(strlen(text), length) << "the length returned is the length written when it fits";
-    return text;
-}
-
-TEST(LoadError, ImageBitsComeFromTheMachineField)
-{
-    EXPECT_EQ(32, ImageBits(ImageHead(0x14C).data(), 0x200));
-    EXPECT_EQ(64, ImageBits(ImageHead(0x8664).data(), 0x200));
-    EXPECT_EQ(0, ImageBits(ImageHead(0xAA64).data(), 0x200)) << "an ARM64 image is neither";
-}
-
-TEST(LoadError, ImageBitsOfWhatIsNoImageAreZero)
-{
-    std::vector<unsigned char> head = ImageHead(0x14C);
-    EXPECT_EQ(0, ImageBits(head.data(), 0x3F)) << "too short for the signature's offset";
-    EXPECT_EQ(0, ImageBits(head.data(), 0x85)) << "cut inside the machine field";
-    std::vector<unsigned char> beyond = ImageHead(0x14C, 0x1FC);
-    EXPECT_EQ(0, ImageBits(beyond.data(), beyond.size())) << "signature's offset near the end";
-    std::vector<unsigned char> huge = ImageHead(0x14C, 0xFFFFFFF0);
-    EXPECT_EQ(0, ImageBits(huge.data(), huge.size())) << "signature's offset past the end";
-    head[0] = 'Z';
-    EXPECT_EQ(0, ImageBits(head.data(), head.size())) << "no MZ";
-    head = ImageHead(0x14C);
-    head[0x81] = 'X';
-    EXPECT_EQ(0, ImageBits(head.data(), head.size())) << "no PE signature";
-}
-
-TEST(LoadError, WrongWordSizeNamesTheTreesThatMatch)
-{
-    EXPECT_EQ("it is a 64-bit DLL, which this 32-bit window cannot load (error 193): run the 64-bit window of "
-              "build/mingw-x86_64 (editor/window/huebird-window.exe), or give this one the 32-bit DLL of "
-              "build/mingw-i686 (host/Huebird.dll)",
-              Reason(193, 64, 32));
-    EXPECT_EQ("it is a 32-bit DLL, which this 64-bit window cannot load (error 193): run the 32-bit window of "
-              "build/mingw-i686 (editor/window/huebird-window.exe), or give this one the 64-bit DLL of "
-              "build/mingw-x86_64 (host/Huebird.dll)",
-              Reason(193, 32, 64));
-}
-
-TEST(LoadError, OtherFailuresSayWhatTheNumberMeans)
-{
-    const struct {
-        unsigned long error;
-        int dllBits;
-        const char* reason;
-    } cases[] = {
-        {193, 0, "it is not a Windows DLL for this 32-bit window (error 193)"},
-        {193, 32, "it is not a Windows DLL for this 32-bit window (error 193)"},
-        {2, 0, "the file or a DLL that it needs was not found (error 2)"},
-        {126, 32, "the file or a DLL that it needs was not found (error 126)"},
-        {5, 0, "the file may not be read (error 5)"},
-        {1114, 32, "its entry function refused to start (error 1114)"},
-        {87, 32, "the system refused it (error 87)"},
-        {0, 0, "the system refused it (error 0)"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(c.reason, Reason(c.error, c.dllBits, 32)) << "error " << c.error;
-}
-
-TEST(LoadError, AReasonLongerThanItsBufferIsCutWithinIt)
-{
-    const std::string whole = Reason(193, 64, 32);
-    for (size_t size : {0, 1, 9, 40}) {
-        char area[48];
-        memset(area, 'x', sizeof area);
-        size_t length = LoadErrorReason(193, 64, 32, area, size);
-        EXPECT_EQ(whole.size(), length) << "size " << size << ": the whole reason's length";
-        if (size > 0) {
-            EXPECT_EQ(whole.substr(0, size - 1), std::string(area)) << "size " << size;
-        }
-        for (size_t i = size; i < sizeof area; i++)
-            ASSERT_EQ('x', area[i]) << "size " << size << ": written at " << i;
-    }
-}
 
 // The events of a change as their names, joined with commas.
 std::string EventsOf(const ViewState& before, const ViewState& after)

@@ -18,23 +18,53 @@ static unsigned long ReadField(const unsigned char* bytes, int size)
     return value;
 }
 
-// The build tree of each word size, where its window and its DLL are built.
-static const char* Tree(int bits)
-{
-    return bits == 64 ? "build/mingw-x86_64" : "build/mingw-i686";
-}
-
-int ImageBits(const unsigned char* bytes, size_t size)
+unsigned ImageMachine(const unsigned char* bytes, size_t size)
 {
     // The DOS header's "MZ", its offset of the "PE\0\0" signature at 0x3C, then the machine field.
-    const unsigned long MACHINE_I386 = 0x14C, MACHINE_AMD64 = 0x8664;
     if (size < 0x40 || bytes[0] != 'M' || bytes[1] != 'Z')
         return 0;
     unsigned long pe = ReadField(bytes + 0x3C, 4);
     if (pe > size || size - pe < 6 || ReadField(bytes + pe, 4) != 0x00004550)
         return 0;
-    unsigned long machine = ReadField(bytes + pe + 4, 2);
-    return machine == MACHINE_I386 ? 32 : machine == MACHINE_AMD64 ? 64 : 0;
+    return static_cast<unsigned>(ReadField(bytes + pe + 4, 2));
+}
+
+// A machine of a build tree: its names, the tree that builds for it, and the program there that loads a DLL.
+struct Machine {
+    unsigned number;
+    const char* bits; // how it is told from the other machine of x86's two
+    const char* name; // how it is told from any other
+    const char* tree;
+    const char* program;
+    const char* programPath;
+};
+
+static const Machine MACHINES[] = {
+    {MACHINE_I386, "32-bit", "x86", "build/mingw-i686", "window", "editor/window/huebird-window.exe"},
+    {MACHINE_AMD64, "64-bit", "x64", "build/mingw-x86_64", "window", "editor/window/huebird-window.exe"},
+    {MACHINE_ARM64, "ARM64", "ARM64", "build/clang-arm64", "test program", "tests/wine/huebird_dll_test.exe"},
+};
+
+static const Machine* Find(unsigned number)
+{
+    for (const Machine& machine : MACHINES) {
+        if (machine.number == number)
+            return &machine;
+    }
+    return nullptr;
+}
+
+// The machine's word for itself beside another (null: alone): its word size between x86's two, else its name.
+static const char* Word(const Machine& machine, const Machine* other)
+{
+    bool x86 = machine.number != MACHINE_ARM64 && (!other || other->number != MACHINE_ARM64);
+    return x86 ? machine.bits : machine.name;
+}
+
+// The article before a machine's word: x86, x64 and ARM64 begin with a vowel's sound, 32-bit and 64-bit not.
+static const char* Article(const char* word)
+{
+    return word[0] == 'x' || word[0] == 'A' ? "an" : "a";
 }
 
 // The system's error number in words.
@@ -51,19 +81,28 @@ static const char* Meaning(unsigned long error)
     }
 }
 
-size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size)
+size_t LoadErrorReason(unsigned long error, unsigned dllMachine, unsigned programMachine, char* reason, size_t size)
 {
     const unsigned long BAD_EXE_FORMAT = 193; // ERROR_BAD_EXE_FORMAT
+    const Machine* dll = Find(dllMachine);
+    const Machine* program = Find(programMachine);
     char whole[512];
-    if (error == BAD_EXE_FORMAT && dllBits != 0 && dllBits != programBits)
+    if (error == BAD_EXE_FORMAT && dll && program && dll != program) {
+        const char* dllWord = Word(*dll, program);
+        const char* programWord = Word(*program, dll);
         snprintf(whole, sizeof whole,
-                 "it is a %d-bit DLL, which this %d-bit window cannot load (error %lu): run the %d-bit window of %s "
-                 "(editor/window/huebird-window.exe), or give this one the %d-bit DLL of %s (host/Huebird.dll)",
-                 dllBits, programBits, error, dllBits, Tree(dllBits), programBits, Tree(programBits));
-    else if (error == BAD_EXE_FORMAT)
-        snprintf(whole, sizeof whole, "it is not a Windows DLL for this %d-bit window (error %lu)", programBits, error);
-    else
+                 "it is %s %s DLL, which this %s %s cannot load (error %lu): run the %s %s of %s (%s), or give this "
+                 "one the %s DLL of %s (host/Huebird.dll)",
+                 Article(dllWord), dllWord, programWord, program->program, error,
+                 dllWord, dll->program, dll->tree, dll->programPath, programWord, program->tree);
+    } else if (error == BAD_EXE_FORMAT && program) {
+        snprintf(whole, sizeof whole, "it is not a Windows DLL for this %s %s (error %lu)", Word(*program, nullptr),
+                 program->program, error);
+    } else if (error == BAD_EXE_FORMAT) {
+        snprintf(whole, sizeof whole, "it is not a Windows DLL for this program (error %lu)", error);
+    } else {
         snprintf(whole, sizeof whole, "%s (error %lu)", Meaning(error), error);
+    }
     size_t length = strlen(whole);
     if (size > 0) {
         size_t kept = length < size ? length : size - 1;

@@ -3,10 +3,16 @@
 
 #include <stddef.h>
 
-// The bits of a Windows image (32 or 64) from its first bytes; 0 unless they are an x86 or x64 image.
-int ImageBits(const unsigned char* bytes, size_t size);
+// The machines of the build trees, as a Windows image's headers name them.
+const unsigned MACHINE_I386 = 0x14C;
+const unsigned MACHINE_AMD64 = 0x8664;
+const unsigned MACHINE_ARM64 = 0xAA64;
 
-// A failed load's reason in one line without the path, naming the build trees that match when the DLL's bits
+// The machine field of a Windows image from its first bytes (or from a loaded module's headers); 0 unless
+// they are a Windows image.
+unsigned ImageMachine(const unsigned char* bytes, size_t size);
+
+// A failed load's reason in one line without the path, naming the build trees that match when the DLL's machine
 // (0: unknown) and the program's differ. Written to reason, NUL-terminated and cut to fit within size bytes
 // (size 0 writes nothing); returns its whole length.
-size_t LoadErrorReason(unsigned long error, int dllBits, int programBits, char* reason, size_t size);
+size_t LoadErrorReason(unsigned long error, unsigned dllMachine, unsigned programMachine, char* reason, size_t size);
