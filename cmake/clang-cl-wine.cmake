@@ -25,11 +25,12 @@ set(CMAKE_C_FLAGS_INIT "${CMAKE_CXX_FLAGS_INIT}")
 set(CMAKE_USER_MAKE_RULES_OVERRIDE ${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine-rules.cmake)
 
 # Wine's import libraries are named libNAME.a, which lld-link does not look for when a program asks for
-# NAME.lib as it does under Visual Studio: links by those names, in the tree, lead to them.
+# NAME.lib as it does under Visual Studio: links by those names, in the tree, lead to them. Wine's msvcrt
+# library also holds the start-up code of a console program (mainCRTStartup), which the test program uses.
 set(wine_libraries /usr/lib/${HUEBIRD_WINE_ARCH}-linux-gnu/wine/${HUEBIRD_WINE_ARCH}-windows)
 set(import_libraries ${CMAKE_BINARY_DIR}/wine-import-libraries)
 file(MAKE_DIRECTORY ${import_libraries})
-foreach(name kernel32 user32 comdlg32)
+foreach(name kernel32 user32 gdi32 comdlg32 msvcrt)
     file(CREATE_LINK ${wine_libraries}/lib${name}.a ${import_libraries}/${name}.lib SYMBOLIC)
 endforeach()
 # Only the libraries that a target names: Visual Studio's default list names some that the links above lack.
@@ -44,5 +45,5 @@ if(HUEBIRD_WINE_ARCH STREQUAL "i386")
     string(APPEND CMAKE_EXE_LINKER_FLAGS_INIT " /safeseh:no")
 endif()
 
-# The tree builds no program of its own, but its tests run the mingw-w64 tree's under Wine with this runner.
+# The tree's Wine test program runs under Wine with this runner.
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/wine-run ${CMAKE_BINARY_DIR}/wineprefix)

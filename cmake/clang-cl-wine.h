@@ -18,6 +18,10 @@
 #define _InterlockedCompareExchange128 WineInterlockedCompareExchange128
 #endif
 
+/* WCHAR as the Windows SDK has it, wchar_t (16 bits on Windows), so that L"" strings are WCHAR strings; Wine's
+   headers otherwise take char16_t. */
+#define WINE_UNICODE_NATIVE
+
 /* Wine's stdio.h declares the printf functions that _NO_CRT_STDIO_INLINE leaves as imports after it has
    closed its extern "C" block, which gives them C++ names that no C runtime exports. */
 #ifdef __cplusplus

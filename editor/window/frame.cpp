@@ -256,7 +256,9 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
     switch (message) {
     case WM_CREATE:
-        CreateView(&editor->view, hwnd, ID_VIEW, DocumentFont);
+        // Without its view the window cannot open: the plug-in would be handed a null window.
+        if (!CreateView(&editor->view, hwnd, ID_VIEW, DocumentFont))
+            return -1;
         editor->status = CreateWindowExW(0, STATUSCLASSNAMEW, READY, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0,
                                          0, hwnd, reinterpret_cast<HMENU>(ID_STATUS), Instance, nullptr);
         return 0;
@@ -284,8 +286,10 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
             RefreshCommand(editor);
         break;
     case WM_DESTROY:
-        // The view is still there: the plug-in hears of the closing while it can still use it.
-        SendEvent(editor->view.hwnd, editor->number, EVENT_WINDOW_CLOSING, 0);
+        // The view is still there: the plug-in hears of the closing while it can still use it; of a window that
+        // never opened, it hears nothing.
+        if (editor->view.hwnd)
+            SendEvent(editor->view.hwnd, editor->number, EVENT_WINDOW_CLOSING, 0);
         editor->view.closing = true;
         Editors.erase(std::remove(Editors.begin(), Editors.end(), editor), Editors.end());
         if (Editors.empty())

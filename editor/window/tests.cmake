@@ -18,7 +18,7 @@ endforeach()
 
 # A plug-in that is not Huebird, which the window must play by the same contract.
 add_library(other_plugin SHARED other_plugin.cpp other_plugin.def)
-target_include_directories(other_plugin PRIVATE ${PROJECT_SOURCE_DIR}/editor/common ${PROJECT_SOURCE_DIR})
+target_include_directories(other_plugin PRIVATE ${PROJECT_SOURCE_DIR}/editor/logic ${PROJECT_SOURCE_DIR})
 set_target_properties(other_plugin PROPERTIES PREFIX "")
 target_link_libraries(other_plugin PRIVATE user32 kernel32)
 if(MINGW)

@@ -185,6 +185,33 @@ int StackLeftByCall(void* fn, const DWORD* args, int count)
     return left;
 }
 #define CHECK_STDCALL 1
+#elif defined(_MSC_VER) && defined(_M_IX86)
+// The same in the MSVC toolchain's inline assembly: the arguments read before the first push, the result
+// stored after the stack is restored.
+int StackLeftByCall(void* fn, const DWORD* args, int count)
+{
+    int left;
+    __asm {
+        mov edi, fn
+        mov ebx, args
+        mov ecx, count
+        mov esi, esp
+    next:
+        test ecx, ecx
+        jz done
+        push dword ptr [ebx + ecx * 4 - 4]
+        dec ecx
+        jmp next
+    done:
+        call edi
+        mov ecx, esi
+        sub ecx, esp
+        mov esp, esi
+        mov left, ecx
+    }
+    return left;
+}
+#define CHECK_STDCALL 1
 #else
 #define CHECK_STDCALL 0
 #endif
@@ -450,7 +477,7 @@ void TestResources()
         BITMAP info = {};
         ok(bitmap && GetObjectA(bitmap, sizeof info, &info) && info.bmWidth == side && info.bmHeight == side,
            "LoadBitmapA(%u): expected a %ld x %ld bitmap, got %p (%ld x %ld)\n", row.id, side, side,
-           static_cast<void*>(bitmap), info.bmWidth, info.bmHeight);
+           static_cast<void*>(bitmap), static_cast<long>(info.bmWidth), static_cast<long>(info.bmHeight));
         if (bitmap)
             DeleteObject(bitmap);
     }

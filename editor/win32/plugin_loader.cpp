@@ -3,20 +3,40 @@
 
 #include "load_error.h"
 
-#include <stdarg.h>
-#include <stdio.h>
 #include <string.h>
 
-// The error message, formatted by the system C runtime and cut to fit; false, for a failed load to return.
-static bool Report(wchar_t* error, size_t size, const wchar_t* format, ...)
+// The error message is put together from its parts, without a format: Debian's Wine on ARM64 misreads a
+// va_list handed to its C runtime.
+
+// Appends part to the NUL-terminated text in error (of size characters), cut to fit.
+static void Append(wchar_t* error, size_t size, const wchar_t* part)
 {
-    va_list args;
-    va_start(args, format);
-    if (size > 0) {
-        _vsnwprintf(error, size - 1, format, args);
-        error[size - 1] = L'\0';
-    }
-    va_end(args);
+    size_t length = wcslen(error);
+    while (*part && length + 1 < size)
+        error[length++] = *part++;
+    error[length] = L'\0';
+}
+
+// Appends an ASCII part, widened.
+static void AppendNarrow(wchar_t* error, size_t size, const char* part)
+{
+    wchar_t wide[400];
+    if (!MultiByteToWideChar(CP_ACP, 0, part, -1, wide, sizeof wide / sizeof *wide))
+        wide[0] = L'\0';
+    Append(error, size, wide);
+}
+
+// The message of a failed load, its parts in turn, the last one narrow; false, for the failure to return.
+static bool Report(wchar_t* error, size_t size, const wchar_t* before, const wchar_t* path, const wchar_t* middle,
+                   const char* narrow = "")
+{
+    if (size == 0)
+        return false;
+    error[0] = L'\0';
+    Append(error, size, before);
+    Append(error, size, path);
+    Append(error, size, middle);
+    AppendNarrow(error, size, narrow);
     return false;
 }
 
@@ -30,8 +50,8 @@ template <typename Proc> static bool FindExport(HMODULE module, const char* name
     return found != nullptr;
 }
 
-// The bits of the DLL at path from its headers; 0 when it cannot be read or is no Windows image.
-static int FileImageBits(const wchar_t* path)
+// The machine of the DLL at path from its headers; 0 when it cannot be read or is no Windows image.
+static unsigned FileImageMachine(const wchar_t* path)
 {
     HANDLE file = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
@@ -40,23 +60,26 @@ static int FileImageBits(const wchar_t* path)
     DWORD read = 0;
     BOOL ok = ReadFile(file, head, sizeof head, &read, nullptr);
     CloseHandle(file);
-    return ok ? ImageBits(head, read) : 0;
+    return ok ? ImageMachine(head, read) : 0;
 }
 
 bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t errorSize)
 {
-    Report(error, errorSize, L"");
+    if (errorSize > 0)
+        error[0] = L'\0';
     Plugin loaded;
     size_t pathLength = wcslen(path);
     if (pathLength >= MAX_PATH)
-        return Report(error, errorSize, L"cannot load a plug-in from a path of more than 259 characters: %ls", path);
+        return Report(error, errorSize, L"cannot load a plug-in from a path of more than 259 characters: ", path, L"");
     memcpy(loaded.path, path, (pathLength + 1) * sizeof *path);
     loaded.module = LoadLibraryW(path);
     if (!loaded.module) {
         DWORD code = GetLastError();
         char reason[400];
-        LoadErrorReason(code, FileImageBits(path), static_cast<int>(sizeof(void*) * 8), reason, sizeof reason);
-        return Report(error, errorSize, L"cannot load %ls: %hs", path, reason);
+        // This program's machine from its own headers, which the system maps in the module's first page.
+        const unsigned char* program = reinterpret_cast<const unsigned char*>(GetModuleHandleW(nullptr));
+        LoadErrorReason(code, FileImageMachine(path), ImageMachine(program, 0x1000), reason, sizeof reason);
+        return Report(error, errorSize, L"cannot load ", path, L": ", reason);
     }
     const char* missing = "";
     if (!FindExport(loaded.module, "OnCommand", &loaded.onCommand, &missing) ||
@@ -67,7 +90,7 @@ bool LoadPlugin(const wchar_t* path, Plugin* plugin, wchar_t* error, size_t erro
         !FindExport(loaded.module, "GetBitmapID", &loaded.getBitmapId, &missing) ||
         !FindExport(loaded.module, "PlugInProc", &loaded.plugInProc, &missing)) {
         FreeLibrary(loaded.module);
-        return Report(error, errorSize, L"cannot use %ls as a plug-in: it has no export %hs", path, missing);
+        return Report(error, errorSize, L"cannot use ", path, L" as a plug-in: it has no export ", missing);
     }
     *plugin = loaded;
     return true;

@@ -1,7 +1,8 @@
 // Text in the forms the editor keeps and shows it: line breaks of the view, quoting in the transcript.
 #pragma once
 
-#include "plugin_abi.h"
+// COLORREF: the system's Windows headers, or the stand-in platform's in the native tree.
+#include "host/win32.h"
 
 #include <string>
 
