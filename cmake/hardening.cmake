@@ -1,0 +1,49 @@
+# The defences of a Windows DLL built without a C runtime, as the platform's own binaries carry them: stack
+# cookies, no SEH on 32-bit, and where the linker makes one, a load configuration with Control Flow Guard and
+# the cookie, and shadow-stack compatibility. Shared by Huebird.dll and the test-only DLL that proves them.
+
+# Whether the linker of this tree writes Control Flow Guard's tables: lld-link, and lld for ARM64 in its
+# MinGW mode (which clang 14 instruments through its internal option); GNU ld does not.
+if(MSVC OR CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM64")
+    set(HUEBIRD_LOAD_CONFIGURATION ON)
+else()
+    set(HUEBIRD_LOAD_CONFIGURATION OFF)
+endif()
+
+# huebird_harden(DLL [CODE...]): compiles DLL's own sources and the static libraries CODE with stack
+# protection (and the guard's instrumentation), adds the defences' own symbols (host/hardening.cpp) and the
+# entry that seeds the cookie, and links with the defences' options.
+function(huebird_harden dll)
+    target_sources(${dll} PRIVATE ${PROJECT_SOURCE_DIR}/host/hardening.cpp)
+    target_include_directories(${dll} PRIVATE ${PROJECT_SOURCE_DIR})
+    if(HUEBIRD_LOAD_CONFIGURATION)
+        set_property(SOURCE ${PROJECT_SOURCE_DIR}/host/hardening.cpp APPEND PROPERTY COMPILE_DEFINITIONS
+                     HUEBIRD_LOAD_CONFIGURATION)
+    endif()
+    if(MSVC)
+        set(compile /GS /guard:cf)
+        # Without setjmp in the code there are no long-jump targets to guard.
+        # No SafeSEH table can be made from Wine's import libraries (see clang-cl-wine.cmake): the 32-bit DLL
+        # declares that it has no exception handler at all.
+        set(link /entry:LibraryEntry /guard:cf,nolongjmp /cetcompat)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            list(APPEND link /noseh)
+        endif()
+    else()
+        set(compile -fstack-protector-strong)
+        if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+            set(link -Wl,--entry,_LibraryEntry@12 -Wl,--no-seh)
+        else()
+            set(link -Wl,--entry,LibraryEntry)
+        endif()
+        if(HUEBIRD_LOAD_CONFIGURATION)
+            list(APPEND compile "SHELL:-Xclang -cfguard")
+            list(APPEND link -Wl,--guard-cf -Wl,--no-guard-longjmp)
+        endif()
+    endif()
+    foreach(target IN ITEMS ${dll} ${ARGN})
+        target_compile_options(${target} PRIVATE ${compile})
+    endforeach()
+    target_link_options(${dll} PRIVATE ${link})
+    target_link_libraries(${dll} PRIVATE kernel32)
+endfunction()
