@@ -2,23 +2,19 @@
 # cookies, no SEH on 32-bit, and where the linker makes one, a load configuration with Control Flow Guard and
 # the cookie, and shadow-stack compatibility. Shared by Huebird.dll and the test-only DLL that proves them.
 
-# Whether the linker of this tree writes Control Flow Guard's tables: lld-link, and lld for ARM64 in its
-# MinGW mode (which clang 14 instruments through its internal option); GNU ld does not.
-if(MSVC OR CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM64")
-    set(HUEBIRD_LOAD_CONFIGURATION ON)
-else()
-    set(HUEBIRD_LOAD_CONFIGURATION OFF)
-endif()
-
 # huebird_harden(DLL [CODE...]): compiles DLL's own sources and the static libraries CODE with stack
 # protection (and the guard's instrumentation), adds the defences' own symbols (host/hardening.cpp) and the
 # entry that seeds the cookie, and links with the defences' options.
 function(huebird_harden dll)
     target_sources(${dll} PRIVATE ${PROJECT_SOURCE_DIR}/host/hardening.cpp)
     target_include_directories(${dll} PRIVATE ${PROJECT_SOURCE_DIR})
-    if(HUEBIRD_LOAD_CONFIGURATION)
-        set_property(SOURCE ${PROJECT_SOURCE_DIR}/host/hardening.cpp APPEND PROPERTY COMPILE_DEFINITIONS
-                     HUEBIRD_LOAD_CONFIGURATION)
+    # Whether the linker writes Control Flow Guard's tables, and so a load configuration: lld-link, and lld
+    # for ARM64 in its MinGW mode (which clang 14 instruments through its internal option); GNU ld does not.
+    if(MSVC OR CMAKE_SYSTEM_PROCESSOR STREQUAL "ARM64")
+        set(load_configuration ON)
+        target_compile_definitions(${dll} PRIVATE HUEBIRD_LOAD_CONFIGURATION)
+    else()
+        set(load_configuration OFF)
     endif()
     if(MSVC)
         set(compile /GS /guard:cf)
@@ -36,7 +32,7 @@ function(huebird_harden dll)
         else()
             set(link -Wl,--entry,LibraryEntry)
         endif()
-        if(HUEBIRD_LOAD_CONFIGURATION)
+        if(load_configuration)
             list(APPEND compile "SHELL:-Xclang -cfguard")
             list(APPEND link -Wl,--guard-cf -Wl,--no-guard-longjmp)
         endif()
