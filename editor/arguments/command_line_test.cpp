@@ -1,4 +1,5 @@
 // Tests of the stand-in editors' shared command line: options, colour values, prompt replies, escaping.
+#include "color/notation.h"
 #include "editor/arguments/color_value.h"
 #include "editor/arguments/command_line.h"
 #include "editor/arguments/escaping.h"
@@ -315,23 +316,13 @@ TEST(ParseColorValue, RefusesAnythingElseSayingWhyAndLeavesTheColourAlone)
     }
 }
 
-TEST(ParseColorValue, KnowsTheSixteenBasicColoursByName)
+TEST(ParseColorValue, KnowsEveryColourNameOfThePlugInWithItsColour)
 {
-    const struct {
-        const char* name;
-        ColorValue color;
-    } cases[] = {
-        {"black", RgbValue(0, 0, 0)},       {"silver", RgbValue(192, 192, 192)}, {"gray", RgbValue(128, 128, 128)},
-        {"white", RgbValue(255, 255, 255)}, {"maroon", RgbValue(128, 0, 0)},     {"red", RgbValue(255, 0, 0)},
-        {"purple", RgbValue(128, 0, 128)},  {"fuchsia", RgbValue(255, 0, 255)},  {"green", RgbValue(0, 128, 0)},
-        {"lime", RgbValue(0, 255, 0)},      {"olive", RgbValue(128, 128, 0)},    {"yellow", RgbValue(255, 255, 0)},
-        {"navy", RgbValue(0, 0, 128)},      {"blue", RgbValue(0, 0, 255)},       {"teal", RgbValue(0, 128, 128)},
-        {"aqua", RgbValue(0, 255, 255)},
-    };
-    for (const auto& c : cases) {
+    // The plug-in's own table is the reference: the stand-in keeps its own, and the two must agree.
+    for (const NamedColor& named : NamedColors) {
         ColorValue color = 0xDEADBEEF;
-        EXPECT_EQ("", ParseColorValue(c.name, &color)) << c.name;
-        EXPECT_EQ(Hex(c.color), Hex(color)) << c.name;
+        EXPECT_EQ("", ParseColorValue(named.name, &color)) << named.name;
+        EXPECT_EQ(Hex(named.color), Hex(color)) << named.name;
     }
 }
 
