@@ -44,6 +44,11 @@ foreach(case confirmed_code_enters_name chosen_colour_enters_code cancel_leaves_
         COMMAND ${CMAKE_COMMAND} -DEMULATOR=${window_emulator} -DPROGRAM=$<TARGET_FILE:huebird-window>
                 -DCASE=${case} -P ${CMAKE_CURRENT_SOURCE_DIR}/window_test.cmake
         WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR})
-    set_tests_properties(huebird_window.${case} PROPERTIES TIMEOUT 120)
+    # Windows of the tree's tests share one display: the scripted windows take the foreground and open menus,
+    # one at a time; the cases that shoot the screen run alone.
+    set_tests_properties(huebird_window.${case} PROPERTIES TIMEOUT 120 RESOURCE_LOCK huebird_window)
+    if(case MATCHES "^(screenshots|english_system)$")
+        set_tests_properties(huebird_window.${case} PROPERTIES RUN_SERIAL ON)
+    endif()
     huebird_skippable_tests(huebird_window.${case})
 endforeach()
