@@ -1,7 +1,7 @@
 // Runs a test DLL's overrun in a child process and judges how the child ended, by the exit code that Windows
 // gives (GetExitCodeProcess): "overrun_parent DLL fails-fast" requires the stack cookie's fail-fast status
 // 0xC0000409, "overrun_parent DLL does-not-fail-fast" anything else. The child is this program again,
-// "overrun_parent child DLL". No C runtime: it builds alike in every tree.
+// "overrun_parent child DLL". It starts as the Wine test program does, on the system's C runtime.
 #include "host/win32.h"
 
 // How the child ends when it does not fail fast: the function returned, a handler saw a fault, no DLL.
@@ -14,30 +14,6 @@ static void Print(const char* text)
 {
     DWORD written = 0;
     WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), text, lstrlenA(text), &written, nullptr);
-}
-
-// The command line's words after the program's name, a quoted word as one: at most three, into words.
-static int SplitArguments(char* line, char** words)
-{
-    int count = -1; // the program's name is not counted
-    while (*line != '\0' && count < 3) {
-        while (*line == ' ' || *line == '\t')
-            line++;
-        if (*line == '\0')
-            break;
-        char end = *line == '"' ? '"' : ' ';
-        if (end == '"')
-            line++;
-        char* word = line;
-        while (*line != '\0' && *line != end && !(end == ' ' && *line == '\t'))
-            line++;
-        if (*line != '\0')
-            *line++ = '\0';
-        if (count >= 0)
-            words[count] = word;
-        count++;
-    }
-    return count < 0 ? 0 : count;
 }
 
 // Ends the child at once on any fault, before the system's handling of an unhandled one (a debugger, a
@@ -102,15 +78,13 @@ static DWORD RunParent(const char* dll, const char* expectation)
     return passed ? 0 : 1;
 }
 
-extern "C" void ParentStart()
+int main(int argc, char** argv)
 {
-    char* words[3] = {};
-    int count = SplitArguments(GetCommandLineA(), words);
-    if (count == 2 && lstrcmpA(words[0], "child") == 0)
-        ExitProcess(RunChild(words[1]));
-    if (count != 2) {
+    if (argc == 3 && lstrcmpA(argv[1], "child") == 0)
+        return static_cast<int>(RunChild(argv[2]));
+    if (argc != 3) {
         Print("overrun_parent: usage: overrun_parent DLL fails-fast|does-not-fail-fast\n");
-        ExitProcess(2);
+        return 2;
     }
-    ExitProcess(RunParent(words[0], words[1]));
+    return static_cast<int>(RunParent(argv[1], argv[2]));
 }
