@@ -30,7 +30,7 @@ set(CMAKE_USER_MAKE_RULES_OVERRIDE ${CMAKE_CURRENT_LIST_DIR}/clang-cl-wine-rules
 set(wine_libraries /usr/lib/${HUEBIRD_WINE_ARCH}-linux-gnu/wine/${HUEBIRD_WINE_ARCH}-windows)
 set(import_libraries ${CMAKE_BINARY_DIR}/wine-import-libraries)
 file(MAKE_DIRECTORY ${import_libraries})
-foreach(name kernel32 user32 gdi32 comdlg32 msvcrt)
+foreach(name kernel32 user32 gdi32 comdlg32 msvcrt version)
     file(CREATE_LINK ${wine_libraries}/lib${name}.a ${import_libraries}/${name}.lib SYMBOLIC)
 endforeach()
 # Only the libraries that a target names: Visual Studio's default list names some that the links above lack.

@@ -20,4 +20,7 @@
 #define STRING_PLUGIN_NAME "Huebird"
 #define STRING_VERSION "Version 0.2 by Quenlo"
 
+/* The version block's description, which Explorer shows in every language (the block is English only). */
+#define STRING_FILE_DESCRIPTION "Huebird color entry plug-in for EmEditor"
+
 #endif

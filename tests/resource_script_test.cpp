@@ -15,6 +15,7 @@ namespace {
 
 const unsigned RtBitmap = 2;
 const unsigned RtString = 6;
+const unsigned RtVersion = 16;
 const unsigned Japanese = 0x411;
 const unsigned English = 0x409;
 const unsigned Named = 0xFFFFFFFF;  // a type or name given as text rather than a number
@@ -80,9 +81,9 @@ const Resource* Find(const std::vector<Resource>& resources, unsigned type, unsi
     return nullptr;
 }
 
-TEST(ResourceScript, HoldsAJapaneseAndAnEnglishStringBlockAndSixJapaneseBitmaps) {
+TEST(ResourceScript, HoldsTwoStringBlocksSixJapaneseBitmapsAndAnEnglishVersionBlock) {
     using Key = std::tuple<unsigned, unsigned, unsigned>;  // type, name, language
-    std::vector<Key> expected = {{RtString, 1, Japanese}, {RtString, 1, English}};
+    std::vector<Key> expected = {{RtString, 1, Japanese}, {RtString, 1, English}, {RtVersion, 1, English}};
     for (const BitmapCase& bitmap : BITMAP_CASES) expected.emplace_back(RtBitmap, bitmap.id, Japanese);
     std::sort(expected.begin(), expected.end());
     for (const char* path : ResFiles) {

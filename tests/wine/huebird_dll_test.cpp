@@ -1,5 +1,6 @@
-// Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources, the plug-in
-// procedure, events through a real window, and the command and uninstall question with the real dialogs.
+// Tests of Huebird.dll loaded by path as the editor loads it: its exports, its resources and version block,
+// the plug-in procedure, events through a real window, and the command and uninstall question with the real
+// dialogs.
 // Usage: huebird_dll_test PATH\Huebird.dll [area...]; with no area, every area for a Japanese system runs.
 // The numbers of the plug-in interface are the editor's (plugin_abi.h), not taken from the plug-in's
 // headers, so that a wrong constant in the plug-in shows.
@@ -14,9 +15,13 @@
 #include "../cases/plugin_proc_cases.h"
 #include "../cases/resource_cases.h"
 
+#include "strings.h" // the version text, which the version block's numbers come from
+#include "version.h" // the copyright line as LICENSE has it
+
 #include <colordlg.h>
 #include <stdio.h>
 #include <string.h>
+#include <winver.h>
 
 namespace {
 
@@ -95,8 +100,9 @@ Hex HexBytes(const char* bytes, size_t count)
 
 const LANGID JAPANESE = 0x411;
 
-// The loaded library and its entry points, found by name.
+// The loaded library, its file and its entry points, found by name.
 HMODULE Module;
+wchar_t ModulePath[MAX_PATH];
 OnCommandProc OnCommand;
 QueryStatusProc QueryStatus;
 OnEventsProc OnEvents;
@@ -426,11 +432,12 @@ void TestResources()
         ok(length == 0, "LoadStringA(%u): expected not found (0), got %d\n", id, length);
     }
 
-    // Nothing but the string blocks of numbers 0 to 15, Japanese and English, and the six Japanese bitmaps.
+    // Nothing but the string blocks of numbers 0 to 15, Japanese and English, the six Japanese bitmaps and
+    // the English version block.
     ResourceList[0] = '\0';
     EnumResourceTypesA(Module, ListType, 0);
     const char* const expectedList =
-        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x409 6/1/0x411 ";
+        "2/101/0x411 2/102/0x411 2/103/0x411 2/104/0x411 2/105/0x411 2/106/0x411 6/1/0x409 6/1/0x411 16/1/0x409 ";
     ok(strcmp(ResourceList, expectedList) == 0, "resources (type/name/language): expected %s, got %s\n",
        expectedList, ResourceList);
 
@@ -664,6 +671,105 @@ void TestEnglish()
     DestroyWindow(editor);
 }
 
+// ---- Area: the version block ----
+
+// What the version block must say, from the string table's version text ("Version 0.2 by ..."): its
+// numbers, the ones it leaves out zero, and the same as text.
+struct ExpectedVersion {
+    bool found;
+    unsigned parts[4];
+    char text[48];
+};
+
+ExpectedVersion VersionFromText(const char* text)
+{
+    ExpectedVersion version = {false, {0, 0, 0, 0}, ""};
+    const char* at = text;
+    for (const char* prefix = "Version "; *prefix; prefix++, at++) {
+        if (*at != *prefix)
+            return version;
+    }
+    int count = 0;
+    while (count < 4 && *at >= '0' && *at <= '9') {
+        unsigned number = 0;
+        while (*at >= '0' && *at <= '9')
+            number = number * 10 + static_cast<unsigned>(*at++ - '0');
+        version.parts[count++] = number;
+        if (*at != '.')
+            break;
+        at++;
+    }
+    version.found = count >= 2 && *at == ' ';
+    format_to(version.text, "%u.%u.%u.%u", version.parts[0], version.parts[1], version.parts[2], version.parts[3]);
+    return version;
+}
+
+// The whole version block of the DLL's file, as Explorer and installers read it.
+BYTE VersionBlock[4096];
+
+void TestVersion()
+{
+    const ExpectedVersion expected = VersionFromText(STRING_VERSION);
+    if (!ok(expected.found, "cannot read the version numbers from STRING_VERSION \"%s\"\n", STRING_VERSION))
+        return;
+    DWORD ignored = 0;
+    DWORD size = GetFileVersionInfoSizeW(ModulePath, &ignored);
+    if (!ok(size != 0 && size <= sizeof VersionBlock,
+            "GetFileVersionInfoSizeW: expected a version block of at most %u bytes, got %lu (error %lu)\n",
+            static_cast<unsigned>(sizeof VersionBlock), size, GetLastError()))
+        return;
+    if (!ok(GetFileVersionInfoW(ModulePath, 0, size, VersionBlock), "GetFileVersionInfoW failed, error %lu\n",
+            GetLastError()))
+        return;
+
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    if (ok(VerQueryValueW(VersionBlock, L"\\", reinterpret_cast<void**>(&fixed), &length) && fixed &&
+               length == sizeof *fixed && fixed->dwSignature == VS_FFI_SIGNATURE,
+           "no fixed file information (%u bytes)\n", length)) {
+        const DWORD high = expected.parts[0] << 16 | expected.parts[1];
+        const DWORD low = expected.parts[2] << 16 | expected.parts[3];
+        ok(fixed->dwFileVersionMS == high && fixed->dwFileVersionLS == low,
+           "file version: expected %s, got %lu.%lu.%lu.%lu\n", expected.text, fixed->dwFileVersionMS >> 16,
+           fixed->dwFileVersionMS & 0xFFFF, fixed->dwFileVersionLS >> 16, fixed->dwFileVersionLS & 0xFFFF);
+        ok(fixed->dwProductVersionMS == high && fixed->dwProductVersionLS == low,
+           "product version: expected %s, got %lu.%lu.%lu.%lu\n", expected.text, fixed->dwProductVersionMS >> 16,
+           fixed->dwProductVersionMS & 0xFFFF, fixed->dwProductVersionLS >> 16, fixed->dwProductVersionLS & 0xFFFF);
+        ok(fixed->dwFileType == VFT_DLL && fixed->dwFileOS == VOS_NT_WINDOWS32 &&
+               (fixed->dwFileFlags & fixed->dwFileFlagsMask) == 0,
+           "expected a DLL for Windows NT, no flags (debug, pre-release...); got type %lu, system 0x%lX, flags 0x%lX\n",
+           fixed->dwFileType, fixed->dwFileOS, fixed->dwFileFlags & fixed->dwFileFlagsMask);
+    }
+
+    // One language, English (United States) in UTF-16, and its texts under that name.
+    WORD* translation = nullptr;
+    length = 0;
+    ok(VerQueryValueW(VersionBlock, L"\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation), &length) &&
+           translation && length == 4 && translation[0] == 0x409 && translation[1] == 1200,
+       "translations: expected one, 0x409 and code page 1200; got %u bytes, the first 0x%X, %u\n", length,
+       translation && length >= 4 ? translation[0] : 0, translation && length >= 4 ? translation[1] : 0);
+    struct Field {
+        const wchar_t* query;
+        const char* text;
+    };
+    const Field fields[] = {
+        {L"\\StringFileInfo\\040904B0\\FileDescription", STRING_FILE_DESCRIPTION},
+        {L"\\StringFileInfo\\040904B0\\FileVersion", expected.text},
+        {L"\\StringFileInfo\\040904B0\\InternalName", "Huebird.dll"},
+        {L"\\StringFileInfo\\040904B0\\LegalCopyright", HUEBIRD_COPYRIGHT},
+        {L"\\StringFileInfo\\040904B0\\OriginalFilename", "Huebird.dll"},
+        {L"\\StringFileInfo\\040904B0\\ProductName", STRING_PLUGIN_NAME},
+        {L"\\StringFileInfo\\040904B0\\ProductVersion", expected.text},
+    };
+    for (const Field& field : fields) {
+        wchar_t* text = nullptr;
+        length = 0;
+        BOOL found = VerQueryValueW(VersionBlock, field.query, reinterpret_cast<void**>(&text), &length);
+        ok(found && text && SameAsAscii(text, field.text), "%ls: expected \"%s\", got %s\"%ls\"\n", field.query,
+           field.text, found && text ? "" : "nothing ", found && text ? text : L"");
+    }
+}
+
 // ---- Area: events ----
 
 void TestOnEvents()
@@ -835,7 +941,7 @@ struct AreaEntry {
 const AreaEntry AREAS[] = {
     {"exports", TestExports},   {"resources", TestResources},   {"plugin_proc", TestPlugInProc},
     {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
-    {"english", TestEnglish, true},
+    {"version", TestVersion},   {"english", TestEnglish, true},
 };
 
 bool LoadPlugin(const char* path)
@@ -847,6 +953,7 @@ bool LoadPlugin(const char* path)
     if (!ok(LoadPlugin(widePath, &plugin, error, PLUGIN_ERROR_SIZE), "%ls\n", error))
         return false;
     Module = plugin.module;
+    memcpy(ModulePath, widePath, sizeof ModulePath);
     OnCommand = plugin.onCommand;
     QueryStatus = plugin.queryStatus;
     OnEvents = plugin.onEvents;
