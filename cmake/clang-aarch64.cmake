@@ -14,8 +14,8 @@ set(CMAKE_NM llvm-nm-14)
 set(HUEBIRD_DLLTOOL llvm-dlltool-14)
 set(CMAKE_CXX_FLAGS_INIT "-isystem /usr/share/mingw-w64/include")
 # lld 16: lld 14 gives a DLL an export table with ordinal base 0 and an empty entry before the seven. -S keeps
-# the symbol table, which the footprint check reads, without the debug directory and the build ID that lld
-# adds otherwise.
+# the symbol table without the debug directory and the build ID that lld adds otherwise; Huebird.dll is linked
+# with a PDB instead, which takes the place of its symbol table (host/CMakeLists.txt).
 foreach(kind EXE SHARED MODULE)
     set(CMAKE_${kind}_LINKER_FLAGS_INIT "-fuse-ld=lld --ld-path=/usr/bin/ld.lld-16 -nostdlib -Wl,-S")
 endforeach()
