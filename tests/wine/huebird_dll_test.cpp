@@ -557,7 +557,7 @@ void TestPlugInProc()
 // ---- Area: the uninstall question ----
 
 // The question follows the display language alone, whatever the ANSI code page: each area that asks it runs
-// in the locale of one of these systems (tests/wine/CMakeLists.txt), and the box's text is read in UTF-16.
+// in the locale of one of these systems (tests/wine/areas.cmake), and the box's text is read in UTF-16.
 struct QuestionCase {
     const char* area;
     const char* system;
