@@ -12,7 +12,6 @@
 
 // The cookie's name: the MSVC ABI's (clang-cl's too), or that of GCC and of clang for mingw-w64.
 #ifdef _MSC_VER
-#include <intrin.h>
 #define STACK_COOKIE __security_cookie
 #else
 #define STACK_COOKIE __stack_chk_guard
@@ -30,14 +29,25 @@ UINT_PTR STACK_COOKIE = 0x00002B992DDFA232ull;
 UINT_PTR STACK_COOKIE = 0xBB40E64Eu;
 #endif
 
-#ifdef _MSC_VER
-// Called by each protected function on return with the cookie it saved; must leave the result registers alone,
-// which a comparison and a branch do.
-void __fastcall __security_check_cookie(UINT_PTR cookie)
+#if defined(_MSC_VER) && defined(_M_IX86) // (mingw-w64's headers define _M_IX86 and _M_X64 too)
+// Called by each protected function on return with the cookie it saved in ECX, after its result is in EAX and
+// EDX: written out, so that no compiler setting (an unoptimised build keeps the cookie in EAX) touches any
+// register but the flags on the way back. A mismatch ends the process through the system's fail-fast path.
+__declspec(naked) void __fastcall __security_check_cookie(UINT_PTR)
 {
-    if (cookie != __security_cookie)
-        __fastfail(FAST_FAIL_STACK_COOKIE_CHECK_FAILURE);
+    __asm {
+        cmp ecx, __security_cookie
+        jne mismatch
+        ret
+    mismatch:
+        mov ecx, FAST_FAIL_STACK_COOKIE_CHECK_FAILURE
+        int 29h
+    }
 }
+#elif defined(_MSC_VER) && defined(_M_X64)
+// The check, written out for the same reason, is host/security_check_x64.asm, for ml64 and llvm-ml alike.
+#elif defined(_MSC_VER)
+#error "no stack cookie check written for this processor"
 #else
 // Called when a protected function finds its cookie overwritten: ends the process at once through the
 // system's fail-fast path (status 0xC0000409), which runs no handler of the process and shows nothing.
