@@ -8,8 +8,8 @@
 function(huebird_harden dll)
     target_sources(${dll} PRIVATE ${PROJECT_SOURCE_DIR}/host/hardening.cpp)
     if(MSVC AND CMAKE_SIZEOF_VOID_P EQUAL 8)
-        # The cookie's check in assembly (ASM_MASM, enabled by the top CMakeLists.txt),
-        # assembled once, apart from the C++ compiler's options of the DLLs that take them.
+        # The cookie's check and the guard's dispatch in assembly (ASM_MASM, enabled by the top
+        # CMakeLists.txt), assembled once, apart from the C++ compiler's options of the DLLs that take them.
         if(NOT TARGET huebird_security_check)
             add_library(huebird_security_check OBJECT ${PROJECT_SOURCE_DIR}/host/security_check_x64.asm)
         endif()

@@ -1,5 +1,5 @@
-; The stack cookie's check for 64-bit code of the MSVC ABI, in assembly so that no compiler setting changes
-; which registers it touches.
+; The stack cookie's check and the guard's default dispatch for 64-bit code of the MSVC ABI, in assembly so
+; that no compiler setting changes which registers they touch.
 
 EXTERN __security_cookie:QWORD
 
@@ -21,5 +21,12 @@ mismatch:
     mov ecx, 2
     int 29h
 __security_check_cookie ENDP
+
+; Control Flow Guard's dispatch until the loader puts its own in __guard_dispatch_icall_fptr: guarded code
+; calls it with the indirect call's target in RAX, and where the process does not enforce the guard it just
+; goes there.
+GuardDispatchNothing PROC PUBLIC
+    jmp rax
+GuardDispatchNothing ENDP
 
 END
