@@ -153,8 +153,9 @@ struct LoadConfiguration {
 static const DWORD LOAD_CONFIGURATION_SIZE = sizeof(UINT_PTR) == 4 ? 0x5C : 0x94;
 static_assert(sizeof(LoadConfiguration) == (sizeof(UINT_PTR) == 4 ? 0x5C : 0x98), "the system's layout");
 
-// Found by the linker under this name, which it records in the file's header.
-extern "C" const LoadConfiguration _load_config_used = {
+// Found by the linker under this name, which it records in the file's header. On 8 bytes on 32-bit Windows
+// too: 64-bit Windows reads a 32-bit DLL's load configuration as well, and 8 suits every reader.
+extern "C" alignas(8) const LoadConfiguration _load_config_used = {
     LOAD_CONFIGURATION_SIZE, {}, ADDRESS(&STACK_COOKIE), 0, 0, ADDRESS(&__guard_check_icall_fptr),
     GUARD_DISPATCH, ADDRESS(__guard_fids_table), ADDRESS(&__guard_fids_count), ADDRESS(&__guard_flags)};
 #endif
