@@ -1,7 +1,7 @@
 // Shows that a DLL seeds its stack cookie in every process: "cookie_seeding DLL" loads the DLL and reads its
 // cookie, starts itself again as "cookie_seeding child DLL", which does the same in a process of its own and
 // writes the value to its standard output, and requires the two values to differ from each other, from 0 and
-// from the platform's default. The cookie is found through the load configuration where the DLL has one, and
+// from the platform's default; and that the DLL's entry, run once more, changes it. The cookie is found through the load configuration where the DLL has one, and
 // otherwise through the symbol table of an unstripped DLL (__stack_chk_guard).
 #include "host/win32.h"
 
@@ -95,31 +95,55 @@ static DWORD CookieFromSymbols(const char* path)
     return found;
 }
 
-// Loads the DLL and reads its cookie; an error message in *why where it cannot.
-static bool ReadCookie(const char* path, UINT_PTR* cookie, const char** why)
+// Loads the DLL and finds its cookie; an error message in *why where it cannot.
+static volatile UINT_PTR* FindCookie(const char* path, HMODULE* loaded, const char** why)
 {
     HMODULE module = LoadLibraryA(path);
+    *loaded = module;
     if (module == nullptr) {
         *why = "the DLL does not load";
-        return false;
+        return nullptr;
     }
     const BYTE* base = reinterpret_cast<const BYTE*>(module);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
     const IMAGE_DATA_DIRECTORY& directory = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG];
-    const UINT_PTR* address = nullptr;
     if (directory.VirtualAddress != 0 && directory.Size != 0) {
         const auto* configuration = reinterpret_cast<const IMAGE_LOAD_CONFIG_DIRECTORY*>(base + directory.VirtualAddress);
-        address = reinterpret_cast<const UINT_PTR*>(configuration->SecurityCookie);
         *why = "the load configuration names no cookie";
-    } else {
-        DWORD rva = CookieFromSymbols(path);
-        address = rva != 0 ? reinterpret_cast<const UINT_PTR*>(base + rva) : nullptr;
-        *why = "no load configuration, and no __stack_chk_guard in the file's symbols";
+        return reinterpret_cast<volatile UINT_PTR*>(configuration->SecurityCookie);
     }
+    DWORD rva = CookieFromSymbols(path);
+    *why = "no load configuration, and no __stack_chk_guard in the file's symbols";
+    return rva != 0 ? reinterpret_cast<volatile UINT_PTR*>(const_cast<BYTE*>(base) + rva) : nullptr;
+}
+
+// Loads the DLL and reads its cookie; an error message in *why where it cannot.
+static bool ReadCookie(const char* path, UINT_PTR* cookie, const char** why)
+{
+    HMODULE module = nullptr;
+    volatile UINT_PTR* address = FindCookie(path, &module, why);
     if (address == nullptr)
         return false;
     *cookie = *address;
     return true;
+}
+
+// Where the loader sets a cookie of its own, the values alone cannot tell that the DLL's entry seeds it too:
+// the entry, run once more, must change the cookie. Safe, as no function of the DLL is running.
+static const char* EntryReseeds(const char* path)
+{
+    HMODULE module = nullptr;
+    const char* why = "";
+    volatile UINT_PTR* address = FindCookie(path, &module, &why);
+    if (address == nullptr)
+        return why;
+    const BYTE* base = reinterpret_cast<const BYTE*>(module);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    typedef BOOL(WINAPI * Entry)(HINSTANCE, DWORD, LPVOID);
+    Entry entry = reinterpret_cast<Entry>(const_cast<BYTE*>(base) + nt->OptionalHeader.AddressOfEntryPoint);
+    const UINT_PTR before = *address;
+    entry(module, DLL_PROCESS_ATTACH, nullptr);
+    return *address == before ? "the entry, run again, left the cookie as it was: it does not seed it" : nullptr;
 }
 
 static int RunChild(const char* dll)
@@ -198,7 +222,7 @@ static int RunParent(const char* dll)
     FormatHex(DEFAULT_COOKIE, fallback);
     const char* problem = mine == 0 || theirs == 0                            ? "a cookie is 0: not seeded"
                           : mine == DEFAULT_COOKIE || theirs == DEFAULT_COOKIE ? "a cookie is the platform's default"
-                          : mine == theirs ? "the same in both processes" : nullptr;
+                          : mine == theirs ? "the same in both processes" : EntryReseeds(dll);
     wsprintfA(message, "cookie_seeding: %s: %s: cookies %s (this process) and %s (another)%s%s; expected two values "
               "that differ from each other, from 0 and from the default %s\n", problem ? "FAIL" : "ok", dll, first,
               second, problem ? ": " : "", problem ? problem : "", fallback);
