@@ -7,6 +7,14 @@
 # entry that seeds the cookie, and links with the defences' options.
 function(huebird_harden dll)
     target_sources(${dll} PRIVATE ${PROJECT_SOURCE_DIR}/host/hardening.cpp)
+    if(MSVC AND CMAKE_SIZEOF_VOID_P EQUAL 8)
+        # The cookie's check and the guard's dispatch in assembly (ASM_MASM, enabled by the top
+        # CMakeLists.txt), assembled once, apart from the C++ compiler's options of the DLLs that take them.
+        if(NOT TARGET huebird_security_check)
+            add_library(huebird_security_check OBJECT ${PROJECT_SOURCE_DIR}/host/security_check_x64.asm)
+        endif()
+        target_sources(${dll} PRIVATE $<TARGET_OBJECTS:huebird_security_check>)
+    endif()
     target_include_directories(${dll} PRIVATE ${PROJECT_SOURCE_DIR})
     # Whether the linker writes Control Flow Guard's tables, and so a load configuration: lld-link, and lld
     # for ARM64 in its MinGW mode (which clang 14 instruments through its internal option); GNU ld does not.

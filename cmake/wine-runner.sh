@@ -18,6 +18,20 @@ check_command_line() {
     [ "$length" -le 32767 ] || fail "the command line is about $length characters; Windows takes at most 32767"
 }
 
+# wine_locale: sets `locale_env` to the variables that give the Wine processes their locale, whatever the
+# caller's own: HUEBIRD_WINE_LANG (default ja_JP.UTF-8, code page 932) for every category but the messages,
+# which give the display language: HUEBIRD_WINE_MESSAGES where set, else the same. Wine takes the ANSI code
+# page from the first and the user-interface language from the second, so LANG=en_US.UTF-8 with
+# ja_JP.UTF-8 messages is a Japanese display language on code page 1252.
+wine_locale() {
+    local lang=${HUEBIRD_WINE_LANG:-ja_JP.UTF-8} category
+    locale_env=(LANG="$lang" LANGUAGE= LC_ALL=)
+    for category in CTYPE NUMERIC TIME COLLATE MONETARY PAPER NAME ADDRESS TELEPHONE MEASUREMENT IDENTIFICATION; do
+        locale_env+=("LC_$category=$lang")
+    done
+    locale_env+=("LC_MESSAGES=${HUEBIRD_WINE_MESSAGES:-$lang}")
+}
+
 # A prefix's version says which steps of its set-up it has had, in the file .huebird-prefix: 1, made, with
 # Wine drawing the windows' frames itself (such prefixes hold .unmanaged instead); 2, with no crash debugger,
 # so that a program that crashes ends at once. An older prefix gets the steps it lacks, once.

@@ -12,7 +12,6 @@
 
 // The cookie's name: the MSVC ABI's (clang-cl's too), or that of GCC and of clang for mingw-w64.
 #ifdef _MSC_VER
-#include <intrin.h>
 #define STACK_COOKIE __security_cookie
 #else
 #define STACK_COOKIE __stack_chk_guard
@@ -30,14 +29,25 @@ UINT_PTR STACK_COOKIE = 0x00002B992DDFA232ull;
 UINT_PTR STACK_COOKIE = 0xBB40E64Eu;
 #endif
 
-#ifdef _MSC_VER
-// Called by each protected function on return with the cookie it saved; must leave the result registers alone,
-// which a comparison and a branch do.
-void __fastcall __security_check_cookie(UINT_PTR cookie)
+#if defined(_MSC_VER) && defined(_M_IX86) // (mingw-w64's headers define _M_IX86 and _M_X64 too)
+// Called by each protected function on return with the cookie it saved in ECX, after its result is in EAX and
+// EDX: written out, so that no compiler setting (an unoptimised build keeps the cookie in EAX) touches any
+// register but the flags on the way back. A mismatch ends the process through the system's fail-fast path.
+__declspec(naked) void __fastcall __security_check_cookie(UINT_PTR)
 {
-    if (cookie != __security_cookie)
-        __fastfail(FAST_FAIL_STACK_COOKIE_CHECK_FAILURE);
+    __asm {
+        cmp ecx, __security_cookie
+        jne mismatch
+        ret
+    mismatch:
+        mov ecx, FAST_FAIL_STACK_COOKIE_CHECK_FAILURE
+        int 29h
+    }
 }
+#elif defined(_MSC_VER) && defined(_M_X64)
+// The check, written out for the same reason, is host/security_check_x64.asm, for ml64 and llvm-ml alike.
+#elif defined(_MSC_VER)
+#error "no stack cookie check written for this processor"
 #else
 // Called when a protected function finds its cookie overwritten: ends the process at once through the
 // system's fail-fast path (status 0xC0000409), which runs no handler of the process and shows nothing.
@@ -92,6 +102,9 @@ static void GUARD_CHECK_CALL GuardCheckNothing(UINT_PTR)
 {
 }
 
+// An address as the load configuration holds it: a constant that the linker fills in.
+#define ADDRESS(symbol) reinterpret_cast<UINT_PTR>(symbol)
+
 extern "C" {
 // Set by the linker under its guard option: the table of valid call targets, its length and the guard's
 // flags, all three as the addresses of these symbols.
@@ -99,8 +112,24 @@ extern const BYTE __guard_fids_table[];
 extern const BYTE __guard_fids_count;
 extern const BYTE __guard_flags;
 
-// Called before each indirect call, with its target; read-only, so only the loader can replace it.
-void(GUARD_CHECK_CALL* const __guard_check_icall_fptr)(UINT_PTR) = GuardCheckNothing;
+// Called before each indirect call, with its target. Written by the loader alone, where the process enforces
+// the guard: read-only to the code, and volatile, so that no call through it is resolved at build time.
+// Declared extern, as a const one would otherwise be the file's own, out of reach of guarded calls elsewhere.
+extern void(GUARD_CHECK_CALL* const volatile __guard_check_icall_fptr)(UINT_PTR);
+void(GUARD_CHECK_CALL* const volatile __guard_check_icall_fptr)(UINT_PTR) = GuardCheckNothing;
+
+#if defined(_MSC_VER) && defined(_M_X64)
+// 64-bit code calls through this one instead, with the target in RAX, which the default one jumps to
+// (host/security_check_x64.asm); the loader replaces it as it does the check. The default is declared as
+// bytes, not as a function, so that the compiler does not list it among the valid targets of indirect calls:
+// a jump to RAX would let such a call go anywhere.
+extern const BYTE GuardDispatchNothing[];
+extern const volatile UINT_PTR __guard_dispatch_icall_fptr;
+const volatile UINT_PTR __guard_dispatch_icall_fptr = ADDRESS(GuardDispatchNothing);
+#define GUARD_DISPATCH ADDRESS(&__guard_dispatch_icall_fptr)
+#else
+#define GUARD_DISPATCH 0
+#endif
 }
 
 // The load configuration's layout up to the guard's flags: the fields of older Windows first, all zero here
@@ -113,9 +142,7 @@ struct LoadConfiguration {
     UINT_PTR SEHandlerTable; // none: the 32-bit DLL declares that it uses no SEH
     UINT_PTR SEHandlerCount;
     UINT_PTR GuardCFCheckFunctionPointer;
-    // None: x64 code would call indirectly through __guard_dispatch_icall_fptr, and the plug-in makes no
-    // indirect call (the link fails on the missing pointer the day it does).
-    UINT_PTR GuardCFDispatchFunctionPointer;
+    UINT_PTR GuardCFDispatchFunctionPointer; // x64 only
     UINT_PTR GuardCFFunctionTable;
     UINT_PTR GuardCFFunctionCount;
     // 32 bits; on 64-bit Windows the 4 bytes past the structure too, which stay zero, so that the linker's
@@ -126,11 +153,9 @@ struct LoadConfiguration {
 static const DWORD LOAD_CONFIGURATION_SIZE = sizeof(UINT_PTR) == 4 ? 0x5C : 0x94;
 static_assert(sizeof(LoadConfiguration) == (sizeof(UINT_PTR) == 4 ? 0x5C : 0x98), "the system's layout");
 
-// An address as the load configuration holds it: a constant that the linker fills in.
-#define ADDRESS(symbol) reinterpret_cast<UINT_PTR>(symbol)
-
-// Found by the linker under this name, which it records in the file's header.
-extern "C" const LoadConfiguration _load_config_used = {
-    LOAD_CONFIGURATION_SIZE, {}, ADDRESS(&STACK_COOKIE), 0, 0, ADDRESS(&__guard_check_icall_fptr), 0,
-    ADDRESS(__guard_fids_table), ADDRESS(&__guard_fids_count), ADDRESS(&__guard_flags)};
+// Found by the linker under this name, which it records in the file's header. On 8 bytes on 32-bit Windows
+// too: 64-bit Windows reads a 32-bit DLL's load configuration as well, and 8 suits every reader.
+extern "C" alignas(8) const LoadConfiguration _load_config_used = {
+    LOAD_CONFIGURATION_SIZE, {}, ADDRESS(&STACK_COOKIE), 0, 0, ADDRESS(&__guard_check_icall_fptr),
+    GUARD_DISPATCH, ADDRESS(__guard_fids_table), ADDRESS(&__guard_fids_count), ADDRESS(&__guard_flags)};
 #endif

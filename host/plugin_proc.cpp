@@ -4,7 +4,7 @@
 #include "host/huebird.h"
 #include "resources/resource_ids.h"
 
-// Bytes of a string that the plug-in loads itself: at most 79 characters of ANSI text and the NUL.
+// Room for a string that the plug-in loads itself: at most 79 bytes of ANSI text, or 79 UTF-16 units, and the NUL.
 static const int STRING_BUFFER_SIZE = 80;
 
 // Loads string id from the module into text (STRING_BUFFER_SIZE bytes, given empty) and returns its length
@@ -30,14 +30,16 @@ static LRESULT AnswerTextRequest(UINT id, WPARAM capacity, LPARAM destination)
     return length + 1;
 }
 
-// Asks the user whether the plug-in may be uninstalled; 1 only for Yes.
+// Asks the user whether the plug-in may be uninstalled; 1 only for Yes. In UTF-16, since the display
+// language picks the text, and the ANSI code page may not hold it (Japanese texts on a Western code page).
 static LRESULT ConfirmUninstall(HWND hwnd)
 {
-    char question[STRING_BUFFER_SIZE] = {};
+    // LoadStringW terminates what it copies, so the buffer needs no clearing.
+    WCHAR question[STRING_BUFFER_SIZE];
     // Without its text there is no question to ask: no empty box, and no consent.
-    if (LoadPluginString(IDS_CONFIRM_UNINSTALL, question) == 0)
+    if (LoadStringW(ModuleInstance, IDS_CONFIRM_UNINSTALL, question, STRING_BUFFER_SIZE) <= 0)
         return 0;
-    return MessageBoxA(hwnd, question, "EmEditor", MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
+    return MessageBoxW(hwnd, question, L"EmEditor", MB_YESNO | MB_ICONQUESTION) == IDYES ? 1 : 0;
 }
 
 // The bitmap for a toolbar of the size and colour depth that the flags ask for.

@@ -1,7 +1,7 @@
-// Stand-in for MessageBoxA: records each box and answers as the test or stand-in editor has set.
+// Stand-in for MessageBoxW: records each box and answers as the test or stand-in editor has set.
 #include "standin/standin.h"
 
-// The answer that MessageBoxA gives; 0 makes it fail.
+// The answer that MessageBoxW gives; 0 makes it fail.
 static int MessageBoxAnswer;
 
 // The calls since the last reset, and what the last one was asked to show.
@@ -23,12 +23,21 @@ void StandinResetMessageBox()
     LastMessageBox = StandinMessageBox();
 }
 
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type)
+// Copies at most 255 units of text (none for null) and a NUL into kept.
+static void Keep(WCHAR (&kept)[256], LPCWSTR text)
+{
+    int length = 0;
+    for (; text && text[length] != L'\0' && length < 255; length++)
+        kept[length] = text[length];
+    kept[length] = L'\0';
+}
+
+int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type)
 {
     LastMessageBox.count++;
     LastMessageBox.owner = owner;
-    lstrcpynA(LastMessageBox.text, text ? text : "", sizeof LastMessageBox.text);
-    lstrcpynA(LastMessageBox.caption, caption ? caption : "", sizeof LastMessageBox.caption);
+    Keep(LastMessageBox.text, text);
+    Keep(LastMessageBox.caption, caption);
     LastMessageBox.style = type;
     return MessageBoxAnswer;
 }

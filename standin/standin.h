@@ -14,7 +14,7 @@ void* StandinWindowData(HWND hwnd);
 typedef BOOL (*StandinColorDialog)(LPCHOOSECOLORA record);
 void StandinSetColorDialog(StandinColorDialog dialog);
 
-// A module stands for its string table, which LoadStringA reads.
+// A module stands for its string table, which LoadStringA and LoadStringW read.
 struct StandinString {
     UINT id;
     LPCSTR text; // UTF-8, the stand-in's ANSI code page
@@ -24,7 +24,7 @@ struct StandinString {
 // DllMain(module, DLL_PROCESS_ATTACH, nullptr), as Windows passes the library's handle.
 HINSTANCE StandinPluginModule();
 
-// The user-interface language, a Windows language identifier, by which LoadStringA picks the plug-in's
+// The user-interface language, a Windows language identifier, by which LoadString picks the plug-in's
 // table as Windows does: Japanese for any Japanese language, English for every other. Japanese until set.
 const WORD STANDIN_JAPANESE = 0x411;
 void StandinSetUiLanguage(WORD language);
@@ -34,16 +34,16 @@ void StandinSetUiLanguage(WORD language);
 HINSTANCE StandinCreateModule(const StandinString* strings, int count);
 void StandinDestroyModule(HINSTANCE module);
 
-// What MessageBoxA was last asked to show, and how often it was called since the last reset.
+// What MessageBoxW was last asked to show, and how often it was called since the last reset.
 struct StandinMessageBox {
     int count;
     HWND owner;
-    char text[256];    // cut to 255 bytes
-    char caption[256]; // cut to 255 bytes
+    WCHAR text[256];    // cut to 255 units
+    WCHAR caption[256]; // cut to 255 units
     UINT style;
 };
 
-// The answer that every MessageBoxA gives from now on: IDYES, IDNO..., or 0 to make it fail as when
+// The answer that every MessageBoxW gives from now on: IDYES, IDNO..., or 0 to make it fail as when
 // Windows cannot show the box. After a reset, or with none set, it is 0.
 void StandinSetMessageBoxAnswer(int answer);
 const StandinMessageBox* StandinLastMessageBox();

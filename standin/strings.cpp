@@ -1,8 +1,14 @@
-// Stand-in modules and their string tables, LoadStringA, and the kernel's ANSI string calls.
+// Stand-in modules and their string tables, LoadStringA and LoadStringW, and the kernel's ANSI string calls.
 #include "standin/standin.h"
 
 #include "resources/resource_ids.h"
 #include "resources/strings.h"
+
+#include <errno.h>
+#include <iconv.h>
+#include <string.h>
+
+#include <vector>
 
 struct StandinModule {
     const StandinString* strings; // null for a free slot
@@ -85,20 +91,68 @@ void StandinDestroyModule(HINSTANCE instance)
     }
 }
 
+// The module's string id, or null.
+static LPCSTR FindString(HINSTANCE instance, UINT id)
+{
+    if (const StandinModule* module = ModuleFromHandle(instance)) {
+        for (int i = 0; i < module->count; i++) {
+            if (module->strings[i].id == id)
+                return module->strings[i].text;
+        }
+    }
+    return nullptr;
+}
+
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax)
 {
     if (!buffer || bufferMax <= 0)
         return 0;
-    if (const StandinModule* module = ModuleFromHandle(instance)) {
-        for (int i = 0; i < module->count; i++) {
-            if (module->strings[i].id == id) {
-                lstrcpynA(buffer, module->strings[i].text, bufferMax);
-                return lstrlenA(buffer);
-            }
-        }
+    if (LPCSTR text = FindString(instance, id)) {
+        lstrcpynA(buffer, text, bufferMax);
+        return lstrlenA(buffer);
     }
     for (int i = 0; i < bufferMax; i++)
         buffer[i] = NOTHING_USEFUL;
+    return 0;
+}
+
+// The UTF-16 units of text (UTF-8), at most `most` of them: the C library's converter stops where the
+// room ends, which cuts the text there. -1 if the text cannot be converted.
+static int Utf16Units(LPCSTR text, char16_t* units, int most)
+{
+#if __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    iconv_t converter = iconv_open("UTF-16BE", "UTF-8");
+#else
+    iconv_t converter = iconv_open("UTF-16LE", "UTF-8");
+#endif
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return -1;
+    char* in = const_cast<char*>(text);
+    size_t inLeft = strlen(text);
+    char* out = reinterpret_cast<char*>(units);
+    size_t outLeft = static_cast<size_t>(most) * sizeof(char16_t);
+    // Full room (E2BIG) is the cut; any other stop is text that is not UTF-8.
+    bool converted = iconv(converter, &in, &inLeft, &out, &outLeft) != static_cast<size_t>(-1) || errno == E2BIG;
+    iconv_close(converter);
+    return converted ? most - static_cast<int>(outLeft / sizeof(char16_t)) : -1;
+}
+
+int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax)
+{
+    if (!buffer || bufferMax <= 0)
+        return 0;
+    if (LPCSTR text = FindString(instance, id)) {
+        std::vector<char16_t> units(static_cast<size_t>(bufferMax));
+        int count = Utf16Units(text, units.data(), bufferMax - 1);
+        if (count >= 0) {
+            for (int i = 0; i < count; i++)
+                buffer[i] = units[static_cast<size_t>(i)];
+            buffer[count] = L'\0';
+            return count;
+        }
+    }
+    for (int i = 0; i < bufferMax; i++)
+        buffer[i] = static_cast<WCHAR>(NOTHING_USEFUL);
     return 0;
 }
 

@@ -1,4 +1,4 @@
-// Stand-in for the few Windows types, constants and ANSI calls that the plug-in uses, for builds off Windows.
+// Stand-in for the few Windows types, constants and calls that the plug-in uses, for builds off Windows.
 #pragma once
 
 #include <stddef.h>
@@ -20,6 +20,10 @@ typedef LONG_PTR LRESULT;
 typedef char CHAR;
 typedef char* LPSTR;
 typedef const char* LPCSTR;
+// One UTF-16 unit each, as on Windows, though wchar_t is wider here: L"..." literals build alike.
+typedef wchar_t WCHAR;
+typedef WCHAR* LPWSTR;
+typedef const WCHAR* LPCWSTR;
 typedef void* LPVOID;
 
 // Distinct handle types, as Windows declares them with STRICT.
@@ -89,7 +93,11 @@ BOOL WINAPI ChooseColorA(LPCHOOSECOLORA record);
 // string it does not know it returns 0, and the buffer then holds nothing useful: the stand-in fills it
 // with non-NUL bytes and no NUL, so a caller that ignores the result reads garbage and fails its tests.
 int WINAPI LoadStringA(HINSTANCE instance, UINT id, LPSTR buffer, int bufferMax);
-int WINAPI MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type);
+// The same in UTF-16 units: at most bufferMax - 1 of them and a NUL, the count copied returned; a failure
+// leaves the buffer as LoadStringA does. A bufferMax of 0, which on Windows asks for the resource's own
+// address, fails here.
+int WINAPI LoadStringW(HINSTANCE instance, UINT id, LPWSTR buffer, int bufferMax);
+int WINAPI MessageBoxW(HWND owner, LPCWSTR text, LPCWSTR caption, UINT type);
 // Length in bytes; 0 for a null pointer.
 int WINAPI lstrlenA(LPCSTR text);
 // Copies at most count - 1 bytes of source and a NUL (count includes the NUL); a count of 0 writes nothing.

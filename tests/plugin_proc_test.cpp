@@ -178,8 +178,8 @@ TEST_F(PlugInProcTest, UninstallQuestionAnswersOneOnlyForYes)
         const StandinMessageBox* box = StandinLastMessageBox();
         ASSERT_EQ(1, box->count);
         EXPECT_EQ(editor, box->owner);
-        EXPECT_STREQ(STRING_CONFIRM_UNINSTALL_JAPANESE, box->text);
-        EXPECT_STREQ("EmEditor", box->caption);
+        EXPECT_EQ(std::wstring(L"" STRING_CONFIRM_UNINSTALL_JAPANESE), box->text);
+        EXPECT_EQ(std::wstring(L"EmEditor"), box->caption);
         EXPECT_EQ(0x24u, box->style) << "expected MB_YESNO | MB_ICONQUESTION";
     }
     EXPECT_EQ(StandinPluginModule(), ModuleInstance) << "the question changed the plug-in's state";
@@ -189,14 +189,14 @@ TEST_F(PlugInProcTest, UninstallQuestionIsJapaneseOnAJapaneseSystemAndEnglishOnA
 {
     struct Case {
         WORD language;
-        const char* question;
+        const wchar_t* question;
     };
     const Case cases[] = {
-        {0x411, STRING_CONFIRM_UNINSTALL_JAPANESE}, // Japanese (Japan)
-        {0x409, STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United States)
-        {0x809, STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United Kingdom)
-        {0x407, STRING_CONFIRM_UNINSTALL_ENGLISH},  // German: no table of its own
-        {0x804, STRING_CONFIRM_UNINSTALL_ENGLISH},  // Chinese (Simplified)
+        {0x411, L"" STRING_CONFIRM_UNINSTALL_JAPANESE}, // Japanese (Japan)
+        {0x409, L"" STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United States)
+        {0x809, L"" STRING_CONFIRM_UNINSTALL_ENGLISH},  // English (United Kingdom)
+        {0x407, L"" STRING_CONFIRM_UNINSTALL_ENGLISH},  // German: no table of its own
+        {0x804, L"" STRING_CONFIRM_UNINSTALL_ENGLISH},  // Chinese (Simplified)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "user-interface language 0x" << std::hex << c.language);
@@ -204,7 +204,7 @@ TEST_F(PlugInProcTest, UninstallQuestionIsJapaneseOnAJapaneseSystemAndEnglishOnA
         StandinResetMessageBox();
         StandinSetMessageBoxAnswer(IDYES);
         EXPECT_EQ(1, PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0));
-        EXPECT_STREQ(c.question, StandinLastMessageBox()->text);
+        EXPECT_EQ(std::wstring(c.question), StandinLastMessageBox()->text);
         // The name and version are the same in either table.
         GuardedBuffer name(80);
         EXPECT_EQ(8, PlugInProc(editor, PIP_GET_NAME, 80, name.lParam()));
@@ -227,6 +227,20 @@ TEST_F(PlugInProcTest, UninstallQuestionWithoutItsTextShowsNothingAndRefuses)
         StandinDestroyModule(module);
         module = nullptr;
     }
+}
+
+TEST_F(PlugInProcTest, UninstallQuestionIsCutTo79CharactersNotBytes)
+{
+    // 100 characters of three UTF-8 bytes each, one UTF-16 unit each: cut by units, and terminated.
+    std::string longQuestion;
+    for (int i = 0; i < 100; i++)
+        longQuestion += "\xE3\x82\xA2"; // KATAKANA LETTER A
+    const StandinString strings[] = {{3, longQuestion.c_str()}};
+    AttachTo(strings, 1);
+    StandinSetMessageBoxAnswer(IDNO);
+    EXPECT_EQ(0, PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0));
+    ASSERT_EQ(1, StandinLastMessageBox()->count);
+    EXPECT_EQ(std::wstring(79, L'\x30A2'), StandinLastMessageBox()->text);
 }
 
 } // namespace

@@ -71,9 +71,9 @@ BOOL SetColorDialogRgb(HWND dialog, COLORREF color)
 
 void ReadMessageBox(HWND box, MessageBoxContent* content)
 {
-    content->text[0] = content->caption[0] = '\0';
-    GetDlgItemTextA(box, MESSAGE_BOX_TEXT_ID, content->text, sizeof content->text);
-    GetWindowTextA(box, content->caption, sizeof content->caption);
+    content->text[0] = content->caption[0] = L'\0';
+    GetDlgItemTextW(box, MESSAGE_BOX_TEXT_ID, content->text, 256);
+    GetWindowTextW(box, content->caption, 256);
 }
 
 BOOL GiveUpWaiting(int* ticks)

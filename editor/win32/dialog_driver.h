@@ -15,10 +15,11 @@ HWND FindMessageBox(HWND owner);
 BOOL ReadColorDialogRgb(HWND dialog, COLORREF* color);
 BOOL SetColorDialogRgb(HWND dialog, COLORREF color);
 
-// A message box's text and caption, NUL-terminated (cut to fit).
+// A message box's text and caption in UTF-16, as the box holds them whatever the code page; NUL-terminated
+// (cut to fit).
 struct MessageBoxContent {
-    char text[256];
-    char caption[256];
+    WCHAR text[256];
+    WCHAR caption[256];
 };
 void ReadMessageBox(HWND box, MessageBoxContent* content);
 

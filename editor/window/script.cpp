@@ -168,7 +168,7 @@ bool MessageBoxOpened(Awaited* awaited)
 {
     MessageBoxContent content;
     ReadMessageBox(awaited->window, &content);
-    Say(L"  message box: " + Quoted(FromAnsi(content.text)) + L", caption " + Quoted(FromAnsi(content.caption)));
+    Say(L"  message box: " + Quoted(content.text) + L", caption " + Quoted(content.caption));
     return true;
 }
 

@@ -563,6 +563,34 @@ void TestPlugInProc()
 
 // ---- Area: the uninstall question ----
 
+// The question follows the display language alone, whatever the ANSI code page: each area that asks it runs
+// in the locale of one of these systems (tests/wine/areas.cmake), and the box's text is read in UTF-16.
+struct QuestionCase {
+    const char* area;
+    const char* system;
+    UINT codePage;
+    bool japaneseDisplay;
+};
+
+const QuestionCase QUESTION_CASES[] = {
+    {"uninstall", "a Japanese system", 932, true},
+    {"uninstall_cp1252", "a Japanese display language on a Western code page", 1252, true},
+    {"english", "a system that is not Japanese", 1252, false},
+};
+
+// Wide text as UTF-8, for messages.
+struct Utf8 {
+    char text[768];
+};
+
+Utf8 AsUtf8(const wchar_t* wide)
+{
+    Utf8 utf8 = {""};
+    if (!WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.text, sizeof utf8.text, nullptr, nullptr))
+        utf8.text[sizeof utf8.text - 1] = '\0'; // cut short: what fitted stays
+    return utf8;
+}
+
 struct BoxVisit {
     int button;          // what to press
     int ticks;           // ticks without a box so far
@@ -593,29 +621,42 @@ BOOL AnswerMessageBox(HWND owner, void* context)
     return TRUE;
 }
 
+// The question of the running area's system, answered Yes and then No.
 void TestUninstall()
 {
+    const QuestionCase* c = nullptr;
+    for (const QuestionCase& row : QUESTION_CASES)
+        c = strcmp(row.area, Area) == 0 ? &row : c;
+    if (!ok(c != nullptr, "no uninstall question case for this area\n"))
+        return;
+    UINT codePage = GetACP();
+    LANGID language = GetUserDefaultUILanguage();
+    bool japaneseDisplay = PRIMARYLANGID(language) == LANG_JAPANESE;
+    ok(codePage == c->codePage && japaneseDisplay == c->japaneseDisplay,
+       "expected %s: code page %u, %s display language; got code page %u, language 0x%X\n", c->system, c->codePage,
+       c->japaneseDisplay ? "a Japanese" : "another", codePage, language);
+
+    const StringCase& row = STRING_CASES[2];
+    const Utf8 expected = c->japaneseDisplay ? AsUtf8(Utf16(row.japanese)) : Utf8();
+    const char* question = c->japaneseDisplay ? expected.text : row.english;
     HWND editor = CreateEditorWindow();
-    struct Case {
-        int button;
-        LRESULT result;
-    };
-    const Case cases[] = {{IDYES, 1}, {IDNO, 0}};
-    for (const Case& c : cases) {
-        BoxVisit visit = {c.button, 0, false, {"", ""}, false};
+    const int buttons[] = {IDYES, IDNO};
+    for (int button : buttons) {
+        BoxVisit visit = {button, 0, false, {L"", L""}, false};
         StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
         LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
         StopDialogWatch();
-        const char* button = c.button == IDYES ? "Yes" : "No";
-        CheckNoUnexpectedWindow(button);
-        ok(visit.seen, "%s: no message box owned by the editor window appeared\n", button);
-        ok(result == c.result, "%s: expected %lld, got %lld\n", button, AsSigned(c.result), AsSigned(result));
-        const char* question = STRING_CASES[2].japaneseCp932;
-        ok(strcmp(visit.content.text, question) == 0, "%s: box text %s, expected %s\n", button,
-           HexBytes(visit.content.text, strlen(visit.content.text)).text, HexBytes(question, strlen(question)).text);
-        ok(strcmp(visit.content.caption, "EmEditor") == 0, "%s: caption \"%s\", expected \"EmEditor\"\n", button,
-           visit.content.caption);
-        ok(visit.yesNo, "%s: expected Yes and No buttons only\n", button);
+        const char* name = button == IDYES ? "Yes" : "No";
+        const LRESULT wanted = button == IDYES ? 1 : 0;
+        CheckNoUnexpectedWindow(name);
+        ok(visit.seen, "%s: no message box owned by the editor window appeared\n", name);
+        ok(result == wanted, "%s: expected %lld, got %lld\n", name, AsSigned(wanted), AsSigned(result));
+        bool same = c->japaneseDisplay ? wcscmp(visit.content.text, Utf16(row.japanese)) == 0
+                                       : SameAsAscii(visit.content.text, row.english);
+        ok(same, "%s: box text \"%s\", expected \"%s\" (in UTF-8)\n", name, AsUtf8(visit.content.text).text, question);
+        ok(wcscmp(visit.content.caption, L"EmEditor") == 0, "%s: caption \"%s\", expected \"EmEditor\"\n", name,
+           AsUtf8(visit.content.caption).text);
+        ok(visit.yesNo, "%s: expected Yes and No buttons only\n", name);
     }
     ok(LogCount == 0, "the question sent %u messages to the editor, expected none\n", static_cast<unsigned>(LogCount));
     DestroyWindow(editor);
@@ -631,7 +672,8 @@ void TestEnglish()
     ok(codePage != 932 && PRIMARYLANGID(language) != LANG_JAPANESE,
        "expected a system that is not Japanese, got code page %u and language 0x%X\n", codePage, language);
 
-    // The editor reads strings 1 and 2 with either call; the plug-in reads 3 to 5 with LoadStringA.
+    // The editor reads strings 1 and 2 with either call; the plug-in reads 4 and 5 with LoadStringA, 3 with
+    // LoadStringW.
     for (const StringCase& row : STRING_CASES) {
         const UINT id = row.id;
         const int expected = static_cast<int>(strlen(row.english));
@@ -656,19 +698,7 @@ void TestEnglish()
             DeleteObject(bitmap);
     }
 
-    HWND editor = CreateEditorWindow();
-    BoxVisit visit = {IDYES, 0, false, {"", ""}, false};
-    StartDialogWatch(editor, AnswerMessageBox, &visit, 20);
-    LRESULT result = PlugInProc(editor, PIP_CONFIRM_UNINSTALL, 0, 0);
-    StopDialogWatch();
-    CheckNoUnexpectedWindow("the uninstall question");
-    ok(visit.seen && result == 1, "the uninstall question: expected a box answered Yes and 1, got %s and %lld\n",
-       visit.seen ? "a box" : "no box", AsSigned(result));
-    const char* question = STRING_CASES[2].english;
-    ok(strcmp(visit.content.text, question) == 0 && strcmp(visit.content.caption, "EmEditor") == 0 && visit.yesNo,
-       "the uninstall question: expected \"%s\", caption \"EmEditor\", Yes and No; got \"%s\", caption \"%s\"%s\n",
-       question, visit.content.text, visit.content.caption, visit.yesNo ? "" : ", other buttons");
-    DestroyWindow(editor);
+    TestUninstall();
 }
 
 // ---- Area: the version block ----
@@ -941,7 +971,7 @@ struct AreaEntry {
 const AreaEntry AREAS[] = {
     {"exports", TestExports},   {"resources", TestResources},   {"plugin_proc", TestPlugInProc},
     {"uninstall", TestUninstall}, {"on_events", TestOnEvents}, {"on_command", TestOnCommand},
-    {"version", TestVersion},   {"english", TestEnglish, true},
+    {"version", TestVersion},   {"english", TestEnglish, true}, {"uninstall_cp1252", TestUninstall, true},
 };
 
 bool LoadPlugin(const char* path)
