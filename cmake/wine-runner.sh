@@ -93,13 +93,29 @@ aedebug='HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug'
 # ends: after --stop, or after session_linger seconds without a program, should --stop never come.
 session_linger=120
 
+# read_session FILE: sets the caller's display, virtual, xvfb and watcher from the session file, one line of
+# name=value words, read as data: other names are ignored, and a process number must be digits. Fails where
+# there is no such file or it does not hold that line.
+read_session() {
+    local words word value
+    read -r -a words 2>/dev/null <"$1" || return 1
+    for word in "${words[@]}"; do
+        value=${word#*=}
+        case $word in
+        display=*) display=$value ;;
+        virtual=yes | virtual=no) virtual=$value ;;
+        xvfb=* | watcher=*)
+            [[ $value =~ ^[0-9]*$ ]] || return 1
+            if [ "${word%%=*}" = xvfb ]; then xvfb=$value; else watcher=$value; fi ;;
+        esac
+    done
+}
+
 # session_display PREFIX: prints the session's display and whether it is virtual ("DISPLAY yes|no"), or
 # fails where the prefix has no live session.
 session_display() {
     local display= virtual= watcher=
-    [ -f "$1.session" ] || return 1
-    # shellcheck disable=SC1090
-    . "$1.session" 2>/dev/null || return 1
+    read_session "$1.session" || return 1
     [ -n "$display" ] && [ -n "$watcher" ] && kill -0 "$watcher" 2>/dev/null || return 1
     echo "$display $virtual"
 }
@@ -153,10 +169,7 @@ start_session() {
 # it has one; waits for both.
 stop_session() {
     local prefix=$1 server=$2 display= virtual= xvfb= watcher= waited=0
-    if [ -f "$prefix.session" ]; then
-        # shellcheck disable=SC1090
-        . "$prefix.session" 2>/dev/null || true
-    fi
+    [ ! -f "$prefix.session" ] || read_session "$prefix.session" || xvfb= watcher=
     "$server" -k 2>/dev/null || true
     "$server" -w 2>/dev/null || true
     for pid in $xvfb $watcher; do

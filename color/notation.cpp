@@ -14,6 +14,8 @@ const NamedColor NamedColors[NAMED_COLOR_COUNT] = {
     {"aqua", RGB(0, 255, 255)},
 };
 
+// The value of a hexadecimal digit, or -1. Not static, though nothing outside this file calls it: static, the
+// compilers lay out the decoder differently, and the library's bytes would change with no gain.
 int HexDigitValue(char ch)
 {
     if (ch >= '0' && ch <= '9')

@@ -23,8 +23,6 @@ enum ColorTextForm {
     COLOR_TEXT_HEX,
 };
 
-int HexDigitValue(char ch);
-
 // Decodes the COLOR_TEXT_SIZE-byte buffer at text, reading at most its first seven bytes. On success writes
 // the colour and returns TRUE; otherwise leaves *color alone and returns FALSE.
 BOOL ParseColorText(const char* text, COLORREF* color);

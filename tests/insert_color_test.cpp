@@ -4,6 +4,7 @@
 #include "color/notation.h"
 #include "host/editor.h"
 #include "host/huebird.h"
+#include "hex_text.h"
 #include "standin/standin.h"
 
 #include <gtest/gtest.h>
@@ -68,13 +69,6 @@ struct EditorWindow {
 
 // How the dialog answers the next run.
 Answer NextAnswer = CONFIRM;
-
-std::string Hex(COLORREF color)
-{
-    char text[16];
-    snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(color));
-    return text;
-}
 
 // Answers as the editor does: get-selection writes at most wParam bytes of the selection, no more and no
 // NUL beyond them; insert-text only reads the text.
@@ -230,7 +224,10 @@ TEST_F(InsertColorCommand, ANameConfirmedIsEnteredAsTheNameItselfAndNotRemembere
     ASSERT_TRUE(run.wellFormed);
     EXPECT_EQ(Hex(RGB(0, 0, 128)), Hex(run.preset));
     EXPECT_EQ("navy", run.text);
-    EXPECT_EQ(reinterpret_cast<LPARAM>(NamedColors[12].name), run.textAddress) << "the table's own name";
+    bool tableName = false;
+    for (const NamedColor& entry : NamedColors)
+        tableName = tableName || reinterpret_cast<LPARAM>(entry.name) == run.textAddress;
+    EXPECT_TRUE(tableName) << "the table's own name, not a copy";
     EXPECT_EQ(Hex(RGB(1, 2, 3)), Hex(LastHexColor)) << "a name leaves LastHexColor alone";
 }
 
@@ -270,31 +267,33 @@ TEST_F(InsertColorCommand, ChoosingANamedColourKeepsThePreviousCodeAsTheFallback
     EXPECT_EQ("#123456", next.text);
 }
 
-TEST_F(InsertColorCommand, CancelEntersNothingAndKeepsTheFallback)
+TEST_F(InsertColorCommand, ADialogThatGivesNoColourEntersNothingAndKeepsTheFallback)
 {
-    LastHexColor = RGB(9, 8, 7);
-    Outcome run = RunCommand("#ABCDEF", CancelAfterPicking(RGB(1, 1, 1)));
-    ASSERT_TRUE(run.wellFormed);
-    EXPECT_EQ(Hex(RGB(0xAB, 0xCD, 0xEF)), Hex(run.preset));
-    EXPECT_FALSE(run.inserted);
-    EXPECT_EQ(Hex(RGB(9, 8, 7)), Hex(LastHexColor));
-
-    run = RunCommand("", CANCEL);
-    ASSERT_TRUE(run.wellFormed);
-    EXPECT_FALSE(run.inserted);
-    EXPECT_EQ(Hex(RGB(9, 8, 7)), Hex(LastHexColor));
-}
-
-TEST_F(InsertColorCommand, AFailedDialogEntersNothing)
-{
-    StandinSetColorDialog(nullptr);
-    LastHexColor = RGB(9, 8, 7);
-    Events.clear();
-    editor.selection = "red";
-    OnCommand(window);
-    ASSERT_EQ(1u, Events.size()) << "only get-selection, no insert-text";
-    EXPECT_EQ(Event::GET_SELECTION, Events[0].kind);
-    EXPECT_EQ(Hex(RGB(9, 8, 7)), Hex(LastHexColor));
+    // Cancelled after a colour was picked, cancelled at once, or a dialog that could not open at all.
+    const struct {
+        const char* what;
+        const char* selection;
+        bool opens;
+        Answer answer;
+    } cases[] = {
+        {"cancelled after picking", "#ABCDEF", true, CancelAfterPicking(RGB(1, 1, 1))},
+        {"cancelled", "", true, CANCEL},
+        {"failed", "red", false, CANCEL},
+    };
+    for (const auto& c : cases) {
+        LastHexColor = RGB(9, 8, 7);
+        StandinSetColorDialog(c.opens ? ColorDialog : nullptr);
+        editor.selection = c.selection;
+        NextAnswer = c.answer;
+        Events.clear();
+        OnCommand(window);
+        ASSERT_EQ(c.opens ? 2u : 1u, Events.size()) << c.what << ": get-selection" << (c.opens ? ", dialog" : "");
+        EXPECT_EQ(Event::GET_SELECTION, Events[0].kind) << c.what;
+        if (c.opens) {
+            EXPECT_EQ(Event::DIALOG, Events[1].kind) << c.what << ": no insert-text after the dialog";
+        }
+        EXPECT_EQ(Hex(RGB(9, 8, 7)), Hex(LastHexColor)) << c.what;
+    }
 }
 
 TEST_F(InsertColorCommand, CustomColoursCarryOverToRunsFromAnotherWindow)
@@ -325,55 +324,27 @@ TEST_F(InsertColorCommand, RemembersTheLastCodeAcrossWindows)
     EXPECT_EQ("#123456", other.text);
 }
 
-TEST_F(InsertColorCommand, PresetsFromTheSelectionTheEditorHandsOver)
+TEST_F(InsertColorCommand, PresetsFromTheSelectionTheEditorHandsOverAndSaysWhetherItNamesAColour)
 {
     // The editor hands over at most 8 bytes, without a NUL when the selection is longer; what it does not
     // write must read as the end of the text, also after a longer selection in the previous run.
-    LastHexColor = RGB(9, 8, 7);
-    const struct {
-        const char* selection;
-        COLORREF preset;
-    } cases[] = {
-        {"#1234567890", RGB(0x12, 0x34, 0x56)}, {"redwoods and more", RGB(255, 0, 0)},
-        {"fuchsia!", RGB(255, 0, 255)},         {"Red", RGB(255, 0, 0)},
-        {"", RGB(9, 8, 7)},                     {"#12G456", RGB(9, 8, 7)},
-        {"#00ff00", RGB(0, 255, 0)},            {"grey", RGB(9, 8, 7)},
-        {"\x90\xD4", RGB(9, 8, 7)},             {"aqua", RGB(0, 255, 255)},
-        {"#", RGB(9, 8, 7)},
-    };
-    for (const auto& c : cases) {
-        Outcome run = RunCommand(c.selection, CANCEL);
-        EXPECT_TRUE(run.wellFormed) << "selection '" << c.selection << "'";
-        EXPECT_EQ(Hex(c.preset), Hex(run.preset)) << "preset for selection '" << c.selection << "'";
-    }
-}
-
-TEST_F(InsertColorCommand, FillsTheDialogRecordAfreshOnEveryRun)
-{
-    // ColorDialog checks the record each time after scribbling over the previous one.
-    for (int i = 0; i < 3; i++) {
-        Outcome run = RunCommand(i % 2 ? window : otherWindow, "#010203", Choose(RGB(i, i, i)));
-        EXPECT_TRUE(run.wellFormed) << "run " << i;
-        EXPECT_EQ(Hex(RGB(1, 2, 3)), Hex(run.preset)) << "run " << i;
-    }
-}
-
-TEST_F(InsertColorCommand, ColorFromSelectionSaysWhetherTheSelectionNamesAColour)
-{
-    // TRUE with the selection's colour, FALSE with LastHexColor; "#123456" is the fallback's colour but
-    // named by the selection, so only the BOOL tells the two apart.
+    // ColorFromSelection gives TRUE with the selection's colour, FALSE with LastHexColor: "#123456" is the
+    // fallback's colour but named by the selection, so only the BOOL tells the two apart.
     LastHexColor = RGB(18, 52, 86);
+    const COLORREF fallback = LastHexColor;
     const struct {
         const char* selection;
         BOOL named;
         COLORREF color;
     } cases[] = {
-        {"navy", TRUE, RGB(0, 0, 128)},     {"#123456", TRUE, RGB(18, 52, 86)},
-        {"black", TRUE, RGB(0, 0, 0)},      {"#ffffff", TRUE, RGB(255, 255, 255)},
-        {"#ABCDEF and more", TRUE, RGB(0xAB, 0xCD, 0xEF)},
-        {"", FALSE, RGB(18, 52, 86)},       {"hello", FALSE, RGB(18, 52, 86)},
-        {"#12G456", FALSE, RGB(18, 52, 86)}, {"grey", FALSE, RGB(18, 52, 86)},
-        {"#", FALSE, RGB(18, 52, 86)},
+        {"#1234567890", TRUE, RGB(0x12, 0x34, 0x56)}, {"redwoods and more", TRUE, RGB(255, 0, 0)},
+        {"fuchsia!", TRUE, RGB(255, 0, 255)},         {"Red", TRUE, RGB(255, 0, 0)},
+        {"", FALSE, fallback},                        {"#12G456", FALSE, fallback},
+        {"#00ff00", TRUE, RGB(0, 255, 0)},            {"grey", FALSE, fallback},
+        {"\x90\xD4", FALSE, fallback},                {"aqua", TRUE, RGB(0, 255, 255)},
+        {"#", FALSE, fallback},                       {"navy", TRUE, RGB(0, 0, 128)},
+        {"#123456", TRUE, RGB(18, 52, 86)},           {"black", TRUE, RGB(0, 0, 0)},
+        {"#ABCDEF and more", TRUE, RGB(0xAB, 0xCD, 0xEF)}, {"hello", FALSE, fallback},
     };
     for (const auto& c : cases) {
         editor.selection = c.selection;
@@ -384,6 +355,20 @@ TEST_F(InsertColorCommand, ColorFromSelectionSaysWhetherTheSelectionNamesAColour
         EXPECT_EQ(Hex(c.color), Hex(color)) << "colour written for selection '" << c.selection << "'";
         ASSERT_EQ(1u, Events.size()) << "one get-selection, for selection '" << c.selection << "'";
         EXPECT_EQ(Event::GET_SELECTION, Events[0].kind);
+
+        Outcome run = RunCommand(c.selection, CANCEL);
+        EXPECT_TRUE(run.wellFormed) << "selection '" << c.selection << "'";
+        EXPECT_EQ(Hex(c.color), Hex(run.preset)) << "preset for selection '" << c.selection << "'";
     }
-    EXPECT_EQ(Hex(RGB(18, 52, 86)), Hex(LastHexColor)) << "reading the selection changes no fallback";
+    EXPECT_EQ(Hex(fallback), Hex(LastHexColor)) << "reading the selection changes no fallback";
+}
+
+TEST_F(InsertColorCommand, FillsTheDialogRecordAfreshOnEveryRun)
+{
+    // ColorDialog checks the record each time after scribbling over the previous one.
+    for (int i = 0; i < 3; i++) {
+        Outcome run = RunCommand(i % 2 ? window : otherWindow, "#010203", Choose(RGB(i, i, i)));
+        EXPECT_TRUE(run.wellFormed) << "run " << i;
+        EXPECT_EQ(Hex(RGB(1, 2, 3)), Hex(run.preset)) << "run " << i;
+    }
 }

@@ -2,6 +2,7 @@
 #include "host/editor.h"
 #include "host/exports.h"
 #include "host/huebird.h"
+#include "cases/guarded_buffer.h"
 #include "cases/plugin_proc_cases.h"
 #include "resources/strings.h"
 #include "standin/standin.h"
@@ -14,39 +15,22 @@
 
 namespace {
 
-// Bytes of guard on each side of a destination buffer, and the value they hold.
-const size_t GUARD = 16;
-const unsigned char GUARD_BYTE = 0xA5;
-
-// A destination of a given capacity with guard bytes on both sides; every byte starts as a guard byte,
-// so bytes that the plug-in should not write are checked the same way as the guards.
-struct GuardedBuffer {
-    explicit GuardedBuffer(size_t capacity) : capacity(capacity), area(GUARD + capacity + GUARD, GUARD_BYTE) {}
-
-    char* dest() { return &area[GUARD]; }
-    LPARAM lParam() { return reinterpret_cast<LPARAM>(dest()); }
-
-    // Checks that the destination starts with exactly `written` (its NUL included) and that every other
-    // byte, inside the capacity or in the guards, is untouched.
-    void ExpectWritten(const std::string& written) const
+// Reports the first byte of a destination that differs from what it should hold.
+struct FailureReport {
+    void Differs(long offset, size_t capacity, unsigned expected, unsigned actual)
     {
-        for (size_t i = 0; i < area.size(); i++) {
-            size_t offset = i - GUARD; // wraps for the leading guard, which then lies outside written
-            bool inWritten = i >= GUARD && offset < written.size();
-            unsigned expected = static_cast<unsigned char>(inWritten ? written[offset] : GUARD_BYTE);
-            unsigned actual = static_cast<unsigned char>(area[i]);
-            if (expected != actual) {
-                ADD_FAILURE() << "byte " << static_cast<long>(i) - static_cast<long>(GUARD)
-                              << " of a destination of capacity " << capacity << ": expected " << expected
-                              << ", got " << actual;
-                return;
-            }
-        }
+        ADD_FAILURE() << "byte " << offset << " of a destination of capacity " << capacity << ": expected "
+                      << expected << ", got " << actual;
     }
-
-    size_t capacity;
-    std::string area;
 };
+
+// Checks that the destination starts with exactly `written` (its NUL included) and that every other byte,
+// inside the capacity or in the guards, is untouched.
+void ExpectWritten(const GuardedBuffer& buffer, const std::string& written)
+{
+    FailureReport report;
+    buffer.Holds(written.data(), written.size(), &report);
+}
 
 LRESULT CALLBACK SilentProc(HWND, UINT, WPARAM, LPARAM)
 {
@@ -92,9 +76,9 @@ TEST_F(PlugInProcTest, MessagesWithConstantAnswersWriteNothing)
             const WPARAM wParam = static_cast<WPARAM>(bits);
             GuardedBuffer buffer(80);
             SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << c.msg << ", wParam 0x" << wParam);
-            EXPECT_EQ(c.answer, PlugInProc(editor, c.msg, wParam, buffer.lParam()));
+            EXPECT_EQ(c.answer, PlugInProc(editor, c.msg, wParam, buffer.Dest()));
             EXPECT_EQ(c.answer, PlugInProc(editor, c.msg, wParam, 0));
-            buffer.ExpectWritten("");
+            ExpectWritten(buffer, "");
         }
     }
     EXPECT_EQ(0, StandinLastMessageBox()->count) << "a constant answer showed a message box";
@@ -121,10 +105,10 @@ TEST_F(PlugInProcTest, NameAndVersionAnswerTheirLengthPlusOneAndStayWithinCapaci
         SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << c.msg << ", capacity 0x" << capacity
                                         << (c.destination ? "" : ", no destination"));
         // A capacity beyond the buffer's 80 bytes: only the text and its NUL may be written there.
-        GuardedBuffer buffer(capacity < 80 ? capacity : 80);
+        GuardedBuffer buffer(capacity);
         EXPECT_EQ(static_cast<LRESULT>(strlen(text) + 1),
-                  PlugInProc(editor, c.msg, capacity, c.destination ? buffer.lParam() : 0));
-        buffer.ExpectWritten(c.kept == NOTHING_WRITTEN ? std::string() : std::string(text, c.kept) + '\0');
+                  PlugInProc(editor, c.msg, capacity, c.destination ? buffer.Dest() : 0));
+        ExpectWritten(buffer, c.kept == NOTHING_WRITTEN ? std::string() : std::string(text, c.kept) + '\0');
     }
 }
 
@@ -137,10 +121,10 @@ TEST_F(PlugInProcTest, TextThatCannotBeLoadedAnswersAsEmpty)
     for (UINT msg : msgs) {
         SCOPED_TRACE(testing::Message() << "message 0x" << std::hex << msg);
         GuardedBuffer buffer(80), none(0);
-        EXPECT_EQ(1, PlugInProc(editor, msg, 80, buffer.lParam()));
-        buffer.ExpectWritten(std::string(1, '\0'));
-        EXPECT_EQ(1, PlugInProc(editor, msg, 0, none.lParam()));
-        none.ExpectWritten("");
+        EXPECT_EQ(1, PlugInProc(editor, msg, 80, buffer.Dest()));
+        ExpectWritten(buffer, std::string(1, '\0'));
+        EXPECT_EQ(1, PlugInProc(editor, msg, 0, none.Dest()));
+        ExpectWritten(none, "");
         EXPECT_EQ(1, PlugInProc(editor, msg, 80, 0));
     }
 }
@@ -149,8 +133,8 @@ TEST_F(PlugInProcTest, TextRequestBeforeAttachAnswersAsEmpty)
 {
     ModuleInstance = nullptr;
     GuardedBuffer buffer(80);
-    EXPECT_EQ(1, PlugInProc(editor, PIP_GET_NAME, 80, buffer.lParam()));
-    buffer.ExpectWritten(std::string(1, '\0'));
+    EXPECT_EQ(1, PlugInProc(editor, PIP_GET_NAME, 80, buffer.Dest()));
+    ExpectWritten(buffer, std::string(1, '\0'));
 }
 
 TEST_F(PlugInProcTest, TextLongerThanTheStringBufferIsCutTo79Bytes)
@@ -159,8 +143,8 @@ TEST_F(PlugInProcTest, TextLongerThanTheStringBufferIsCutTo79Bytes)
     const StandinString strings[] = {{4, longName.c_str()}};
     AttachTo(strings, 1);
     GuardedBuffer buffer(120);
-    EXPECT_EQ(80, PlugInProc(editor, PIP_GET_NAME, 120, buffer.lParam()));
-    buffer.ExpectWritten(std::string(79, 'n') + '\0');
+    EXPECT_EQ(80, PlugInProc(editor, PIP_GET_NAME, 120, buffer.Dest()));
+    ExpectWritten(buffer, std::string(79, 'n') + '\0');
 }
 
 TEST_F(PlugInProcTest, UninstallQuestionAnswersOneOnlyForYes)
@@ -207,8 +191,8 @@ TEST_F(PlugInProcTest, UninstallQuestionIsJapaneseOnAJapaneseSystemAndEnglishOnA
         EXPECT_EQ(std::wstring(c.question), StandinLastMessageBox()->text);
         // The name and version are the same in either table.
         GuardedBuffer name(80);
-        EXPECT_EQ(8, PlugInProc(editor, PIP_GET_NAME, 80, name.lParam()));
-        name.ExpectWritten(std::string("Huebird") + '\0');
+        EXPECT_EQ(8, PlugInProc(editor, PIP_GET_NAME, 80, name.Dest()));
+        ExpectWritten(name, std::string("Huebird") + '\0');
     }
 }
 

@@ -56,8 +56,10 @@ endforeach()
 
 run_in_copy("configure" --preset ${PRESET})
 build_dll("first build")
-set(old_text "Version 0.2 by Quenlo")
-set(new_text "Version 0.2 rebuilt")
+include(${CMAKE_CURRENT_LIST_DIR}/../cmake/version_text.cmake)
+huebird_read_version_text(${SOURCE})
+set(old_text "${HUEBIRD_VERSION_TEXT}")
+set(new_text "Version ${HUEBIRD_VERSION} rebuilt")
 expect_strings("${old_text}" "${new_text}")
 
 # The edit: one string's text, in the header the resource script includes.

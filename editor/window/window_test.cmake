@@ -4,6 +4,13 @@
 cmake_minimum_required(VERSION 3.25)
 
 include(${CMAKE_CURRENT_LIST_DIR}/../argument_error.cmake)
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/version_text.cmake)
+
+# The plug-in's version text, and its answer to the ANSI request: its length and the NUL. The transcripts
+# below name them @HUEBIRD_VERSION_TEXT@ and @VERSION_ANSWER@.
+huebird_read_version_text(${CMAKE_CURRENT_LIST_DIR}/../..)
+string(LENGTH "${HUEBIRD_VERSION_TEXT}" VERSION_ANSWER)
+math(EXPR VERSION_ANSWER "${VERSION_ANSWER} + 1")
 
 string(REPLACE "|" ";" emulator "${EMULATOR}")
 
@@ -35,7 +42,7 @@ set(loaded [=[
 start with the plug-in Huebird.dll
   editor: window 1 opens
   plug-in: name: 0x903 (UTF-16) answers 0, 0x902 (ANSI) answers 8: "Huebird"
-  plug-in: version: 0x905 (UTF-16) answers 0, 0x904 (ANSI) answers 22: "Version 0.2 by Quenlo"
+  plug-in: version: 0x905 (UTF-16) answers 0, 0x904 (ANSI) answers @VERSION_ANSWER@: "@HUEBIRD_VERSION_TEXT@"
   plug-in: 0x900 (has properties) answers 0
   plug-in: 0x906 (takes part in its uninstall) answers 1
 ]=])
@@ -48,6 +55,7 @@ function(expect_transcript)
         string(APPEND expected "${ARGV${index}}")
     endforeach()
     string(APPEND expected "end\n")
+    string(CONFIGURE "${expected}" expected @ONLY)
     if(NOT steps STREQUAL expected)
         message(FATAL_ERROR "transcript differs\n--- expected\n${expected}--- got (event lines left out)\n${steps}"
                             "--- stderr\n${errors}")
@@ -311,7 +319,7 @@ elseif(CASE STREQUAL "presentation")
     expect_transcript([=[
 presentation in window 1
   plug-in: name: 0x903 (UTF-16) answers 0, 0x902 (ANSI) answers 8: "Huebird"
-  plug-in: version: 0x905 (UTF-16) answers 0, 0x904 (ANSI) answers 22: "Version 0.2 by Quenlo"
+  plug-in: version: 0x905 (UTF-16) answers 0, 0x904 (ANSI) answers @VERSION_ANSWER@: "@HUEBIRD_VERSION_TEXT@"
   plug-in: 0x900 (has properties) answers 0
   plug-in: 0x906 (takes part in its uninstall) answers 1
   menu item 5632: "色を選択し16進数で入力する" (string 1), enabled, not checked

@@ -3,6 +3,8 @@
 // library, so that the native tests and the Wine test program run the same cases.
 #pragma once
 
+#include "resources/strings.h"
+
 #include <stddef.h>
 
 // A wParam with every bit set, whatever WPARAM's width.
@@ -45,7 +47,10 @@ struct TextRequest {
     const char* text;
 };
 
-const TextRequest TEXT_REQUESTS[] = {{0x902, "Huebird"}, {0x904, "Version 0.2 by Quenlo"}};
+const TextRequest TEXT_REQUESTS[] = {{0x902, "Huebird"}, {0x904, STRING_VERSION}};
+
+// The version text's length in bytes: ASCII, the same in every code page.
+const int VERSION_LENGTH = sizeof STRING_VERSION - 1;
 
 // A text request into a buffer of a capacity: the text's first kept bytes are written, then a NUL.
 const int NOTHING_WRITTEN = -1; // not even the NUL
@@ -69,11 +74,11 @@ const TextRequestCase TEXT_REQUEST_CASES[] = {
     {0x904, 0, true, NOTHING_WRITTEN},
     {0x904, 1, true, 0},
     {0x904, 2, true, 1},
-    {0x904, 21, true, 20},
-    {0x904, 22, true, 21},
-    {0x904, 80, true, 21},
-    {0x904, EVERY_BIT, true, 21},
-    {0x904, 0x100000000ull, true, 21},
+    {0x904, VERSION_LENGTH, true, VERSION_LENGTH - 1},
+    {0x904, VERSION_LENGTH + 1, true, VERSION_LENGTH},
+    {0x904, 80, true, VERSION_LENGTH},
+    {0x904, EVERY_BIT, true, VERSION_LENGTH},
+    {0x904, 0x100000000ull, true, VERSION_LENGTH},
     {0x904, 80, false, NOTHING_WRITTEN},
 };
 

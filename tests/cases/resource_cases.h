@@ -3,6 +3,8 @@
 // compiled script, and the Wine test program on the loaded DLL, check the same.
 #pragma once
 
+#include "resources/strings.h"
+
 // Strings 1 to 5 of block 1 (numbers 0 to 15); the others are empty. The English table is ASCII, so the
 // same in every code page and in UTF-16.
 struct StringCase {
@@ -24,7 +26,7 @@ const StringCase STRING_CASES[] = {
      "\x82\xB5\x82\xA2\x82\xC5\x82\xB7\x82\xA9\x81\x48",
      u"アンインストールしてもよろしいですか？", "Are you sure you want to uninstall?"},
     {4, "Huebird", u"Huebird", "Huebird"},
-    {5, "Version 0.2 by Quenlo", u"Version 0.2 by Quenlo", "Version 0.2 by Quenlo"},
+    {5, STRING_VERSION, u"" STRING_VERSION, STRING_VERSION}, // ASCII: its one source is the string table's
 };
 
 // The bitmaps, in Japanese only: resource number, committed file, width and height, and header fields.

@@ -11,7 +11,9 @@
 #include "editor_answers.h"
 #include "plugin_loader.h"
 
+#include "../cases/bitmap_header.h"
 #include "../cases/event_cases.h"
+#include "../cases/guarded_buffer.h"
 #include "../cases/plugin_proc_cases.h"
 #include "../cases/resource_cases.h"
 
@@ -117,46 +119,15 @@ const char* const EXPORT_NAMES[7] = {"OnCommand",          "QueryStatus", "OnEve
 
 // ---- Destination buffers with guard bytes ----
 
-const size_t GUARD = 16;
-const unsigned char GUARD_BYTE = 0xA5;
-
-const size_t MOST_CAPACITY = 80;
-
 // What went wrong with a destination, in words.
 struct Problem {
     char text[96];
-};
 
-// A destination of a given capacity (at most MOST_CAPACITY) between guard bytes; every byte starts as a
-// guard byte, so what the plug-in must not write, inside the capacity or around it, is checked alike.
-struct GuardedBuffer {
-    explicit GuardedBuffer(size_t wanted) : capacity(wanted < MOST_CAPACITY ? wanted : MOST_CAPACITY)
+    void Differs(long offset, size_t capacity, unsigned expected, unsigned actual)
     {
-        memset(area, GUARD_BYTE, sizeof area);
+        format_to(text, "byte %ld of a destination of capacity %u: expected %02X, got %02X", offset,
+                  static_cast<unsigned>(capacity), expected, actual);
     }
-
-    LPARAM Dest() { return reinterpret_cast<LPARAM>(&area[GUARD]); }
-
-    // True when the destination begins with exactly the count bytes of written (NUL included) and nothing
-    // else changed; otherwise says which byte differs.
-    bool Holds(const char* written, size_t count, Problem* problem) const
-    {
-        for (size_t i = 0; i < GUARD + capacity + GUARD; i++) {
-            long offset = static_cast<long>(i) - static_cast<long>(GUARD);
-            bool inWritten = offset >= 0 && static_cast<size_t>(offset) < count;
-            unsigned expected = static_cast<unsigned char>(inWritten ? written[offset] : GUARD_BYTE);
-            unsigned actual = area[i];
-            if (expected != actual) {
-                format_to(problem->text, "byte %ld of a destination of capacity %u: expected %02X, got %02X",
-                          offset, static_cast<unsigned>(capacity), expected, actual);
-                return false;
-            }
-        }
-        return true;
-    }
-
-    size_t capacity;
-    unsigned char area[GUARD + MOST_CAPACITY + GUARD];
 };
 
 #define ok_buffer(buffer, written, count, what)                                                              \
@@ -446,38 +417,13 @@ void TestResources()
         if (!ok(found != nullptr, "bitmap %u: not found in language 0x411\n", row.id))
             continue;
         DWORD size = SizeofResource(Module, found);
-        const BITMAPINFOHEADER* header =
-            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(Module, found)));
-        if (!ok(header != nullptr && size >= sizeof(BITMAPINFOHEADER), "bitmap %u: cannot be loaded\n", row.id))
+        const unsigned char* bytes = static_cast<const unsigned char*>(LockResource(LoadResource(Module, found)));
+        if (!ok(bytes != nullptr, "bitmap %u: cannot be loaded\n", row.id))
             continue;
-        ok(header->biSize == 40, "bitmap %u: header size %lu, expected 40\n", row.id, header->biSize);
+        BitmapDifference difference = {};
+        ok(BitmapInfoMatches(bytes, size, row, &difference), "bitmap %u: %s: expected %lu, got %lu\n", row.id,
+           difference.field, difference.expected, difference.actual);
         const LONG side = static_cast<LONG>(row.size);
-        ok(header->biWidth == side && header->biHeight == side,
-           "bitmap %u: expected %ld x %ld (bottom-up), got %ld x %ld\n", row.id, side, side, header->biWidth,
-           header->biHeight);
-        ok(header->biPlanes == 1 && header->biCompression == BI_RGB, "bitmap %u: planes %u, compression %lu\n",
-           row.id, header->biPlanes, header->biCompression);
-        ok(header->biBitCount == row.bitsPerPixel, "bitmap %u: expected %u bits per pixel, got %u\n", row.id,
-           row.bitsPerPixel, header->biBitCount);
-        ok(header->biClrUsed == row.colorsUsed, "bitmap %u: expected %u colours used, got %lu\n", row.id,
-           row.colorsUsed, header->biClrUsed);
-        ok(header->biSizeImage == row.imageSize, "bitmap %u: expected image size %u, got %lu\n", row.id,
-           row.imageSize, header->biSizeImage);
-        ok(header->biXPelsPerMeter == 2835 && header->biYPelsPerMeter == 2835 && header->biClrImportant == 0,
-           "bitmap %u: resolution %ld x %ld, important colours %lu; expected 2835 x 2835, 0\n", row.id,
-           header->biXPelsPerMeter, header->biYPelsPerMeter, header->biClrImportant);
-        DWORD expectedSize = 40 + 4 * row.colorsUsed + row.imageSize;
-        ok(size == expectedSize, "bitmap %u: resource of %lu bytes, expected %lu\n", row.id, size, expectedSize);
-        if (row.colorsUsed == 16 && size == expectedSize) {
-            const RGBQUAD* palette = reinterpret_cast<const RGBQUAD*>(header + 1);
-            for (int i = 0; i < 16; i++) {
-                ok(palette[i].rgbRed == PALETTE_16[i][0] && palette[i].rgbGreen == PALETTE_16[i][1] &&
-                       palette[i].rgbBlue == PALETTE_16[i][2] && palette[i].rgbReserved == 0,
-                   "bitmap %u: palette entry %d is (%u, %u, %u, %u), expected (%u, %u, %u, 0)\n", row.id, i,
-                   palette[i].rgbRed, palette[i].rgbGreen, palette[i].rgbBlue, palette[i].rgbReserved,
-                   PALETTE_16[i][0], PALETTE_16[i][1], PALETTE_16[i][2]);
-            }
-        }
 
         // As a toolbar loads it.
         HBITMAP bitmap = LoadBitmapA(Module, MAKEINTRESOURCEA(row.id));
